@@ -1,0 +1,60 @@
+#pragma once
+// The client side of one association: a TCP connection bound to one
+// interface. The connection is made (endpoint resolved, bound) on the first
+// call and again on the first call after it was lost.
+
+#include "Pdu.h"
+#include "Socket.h"
+#include "Uuid.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace dcerpc {
+
+struct CallReply {
+    bool bigEndian = false;
+    std::vector<uint8_t> stub;
+};
+
+class ClientAssociation {
+public:
+    // `resolvePort` gives the TCP port of the interface (for example through
+    // the endpoint mapper); it is asked again at every reconnection.
+    using PortResolver = std::function<uint16_t()>;
+    ClientAssociation(std::string address, SyntaxId iface, PortResolver resolvePort);
+
+    // Sends one request and waits for its reply. Throws RpcError: 1722 when the
+    // server cannot be reached or bound, 1726 when the connection fails during
+    // the call, 1728 for a malformed reply, the mapped fault status for a fault.
+    CallReply Call(uint16_t opnum, std::span<const uint8_t> stub);
+
+    // The largest fragment this side offers to send and receive (bind).
+    void SetMaxFrag(uint16_t maxFrag) { offeredFrag_ = maxFrag; }
+    uint16_t negotiatedXmitFrag() const { return xmitFrag_; }
+    bool connected() const { return socket_.IsOpen(); }
+    void Disconnect();
+
+private:
+    void Connect();
+    void Bind();
+    CallReply ReadReply(uint32_t callId);
+
+    std::string address_;
+    SyntaxId iface_;
+    PortResolver resolvePort_;
+    TcpSocket socket_;
+    uint16_t offeredFrag_ = DefaultMaxFrag;
+    uint16_t xmitFrag_ = DefaultMaxFrag;
+    uint16_t recvFrag_ = DefaultMaxFrag;
+    uint32_t nextCallId_ = 1;
+};
+
+// The largest reply stub a client accepts (the biggest reply of this
+// interface is a few kilobytes; anything far above is a broken peer).
+inline constexpr size_t MaxReplyStub = 4 * 1024 * 1024;
+
+} // namespace dcerpc

@@ -1,0 +1,56 @@
+#pragma once
+// Blocking TCP over IPv4, with the few operations the RPC runtime needs.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace dcerpc {
+
+class TcpSocket {
+public:
+    TcpSocket() = default;
+    explicit TcpSocket(int fd) : fd_(fd) {}
+    TcpSocket(TcpSocket&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
+    TcpSocket& operator=(TcpSocket&& o) noexcept;
+    TcpSocket(const TcpSocket&) = delete;
+    TcpSocket& operator=(const TcpSocket&) = delete;
+    ~TcpSocket() { Close(); }
+
+    // Connects to a dotted IPv4 address; returns false when nobody answers.
+    bool Connect(const std::string& address, uint16_t port);
+    // Both return false once the connection is gone.
+    bool SendAll(std::span<const uint8_t> data);
+    bool RecvExact(uint8_t* out, size_t n);
+    void Close();
+    void ShutdownBoth(); // wakes a thread blocked in RecvExact on this socket
+    bool IsOpen() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+class TcpListener {
+public:
+    TcpListener() = default;
+    TcpListener(const TcpListener&) = delete;
+    TcpListener& operator=(const TcpListener&) = delete;
+    ~TcpListener() { Close(); }
+    // Binds and listens; port 0 lets the system choose. Returns the bound port; throws on failure.
+    uint16_t Listen(const std::string& address, uint16_t port);
+    // Blocks for the next connection; an invalid socket once the listener is closed.
+    TcpSocket Accept();
+    void Shutdown(); // wakes a thread blocked in Accept
+    void Close();
+
+private:
+    int fd_ = -1;
+};
+
+// Reads one whole PDU fragment (header first, then the rest of frag_length).
+// Returns an empty vector when the connection closed; throws RpcError on a malformed header.
+std::vector<uint8_t> ReadFragment(TcpSocket& s);
+
+} // namespace dcerpc

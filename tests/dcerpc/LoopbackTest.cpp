@@ -1,0 +1,182 @@
+// The runtime end to end over loopback: a small test interface served by
+// RpcServer and called through ClientAssociation.
+
+#include "dcerpc/ClientAssociation.h"
+#include "dcerpc/RpcError.h"
+#include "dcerpc/RpcServer.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+using namespace dcerpc;
+
+namespace {
+
+const SyntaxId kEcho{Uuid::Parse("6b2f0d5e-3c1a-4f7e-9a55-0123456789ab"), 1, 0};
+
+class EchoInterface : public ServerInterface {
+public:
+    SyntaxId Syntax() const override { return kEcho; }
+    void Dispatch(const CallContext& ctx, uint16_t opnum, NdrReader& in, NdrWriter& out) override {
+        switch (opnum) {
+        case 0: { // echo a conformant byte array
+            uint32_t n = in.CheckedCount(in.U32(), 1 << 20, 1);
+            std::vector<uint8_t> b(n);
+            in.Bytes(b.data(), n);
+            out.U32(n);
+            out.Bytes(b.data(), n);
+            out.U16(0xBEEF);
+            return;
+        }
+        case 1:
+            if (dropsLeft > 0) {
+                --dropsLeft;
+                throw DropConnection{};
+            }
+            out.U32(0x12345678);
+            return;
+        case 2:
+            WriteContextHandle(out, handles.Create(ctx.association, 1, [this] { ++rundowns; }));
+            return;
+        default:
+            throw RpcFault{NcaStatus::OpRangeError};
+        }
+    }
+    void AssociationClosed(AssociationId id) override { handles.RundownAssociation(id); }
+
+    std::atomic<int> dropsLeft{0};
+    std::atomic<int> rundowns{0};
+    ContextHandleTable handles;
+};
+
+struct Loopback {
+    explicit Loopback(ServerOptions o = {}) : server(o) {
+        server.AddInterface(&echo);
+        port = server.Listen("127.0.0.1", 0);
+        server.Start();
+    }
+    ClientAssociation Client(SyntaxId iface = kEcho) {
+        return ClientAssociation("127.0.0.1", iface, [p = port] { return p; });
+    }
+    EchoInterface echo;
+    RpcServer server;
+    uint16_t port = 0;
+};
+
+std::vector<uint8_t> EchoRequest(size_t n) {
+    NdrWriter w;
+    w.U32(static_cast<uint32_t>(n));
+    for (size_t i = 0; i < n; ++i)
+        w.U8(static_cast<uint8_t>(i ^ (i >> 8)));
+    return w.take();
+}
+
+uint32_t StatusOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RpcError& e) {
+        return e.status();
+    }
+    return 0;
+}
+
+void ExpectEcho(ClientAssociation& c, size_t n) {
+    auto req = EchoRequest(n);
+    CallReply reply = c.Call(0, req);
+    NdrReader r(reply.stub, reply.bigEndian);
+    ASSERT_EQ(r.U32(), n);
+    std::vector<uint8_t> back(n);
+    r.Bytes(back.data(), n);
+    EXPECT_TRUE(std::equal(back.begin(), back.end(), req.begin() + 4));
+    EXPECT_EQ(r.U16(), 0xBEEF);
+}
+
+} // namespace
+
+TEST(Loopback, FragmentsBothWaysInBothByteOrdersAndSmallFragments) {
+    for (bool big : {false, true}) {
+        for (uint16_t frag : {uint16_t(64), uint16_t(1432), uint16_t(5840)}) {
+            ServerOptions o;
+            o.bigEndian = big;
+            o.maxFrag = frag;
+            Loopback lb(o);
+            auto c = lb.Client();
+            c.SetMaxFrag(frag);
+            for (size_t n : {size_t(0), size_t(1), size_t(10240), size_t(70000)})
+                ExpectEcho(c, n);
+            EXPECT_LE(c.negotiatedXmitFrag(), frag);
+        }
+    }
+}
+
+TEST(Loopback, UnservedOpnumIsAFaultAndTheAssociationSurvives) {
+    Loopback lb;
+    auto c = lb.Client();
+    EXPECT_EQ(StatusOf([&] { c.Call(42, {}); }), RpcStatus::ProcNumOutOfRange);
+    EXPECT_TRUE(c.connected());
+    ExpectEcho(c, 5);
+}
+
+TEST(Loopback, UnknownInterfaceIsRefusedAtBind) {
+    Loopback lb;
+    SyntaxId other = kEcho;
+    other.major = 2;
+    auto c = lb.Client(other);
+    EXPECT_EQ(StatusOf([&] { c.Call(0, EchoRequest(1)); }), RpcStatus::UnknownInterface);
+    EXPECT_FALSE(c.connected());
+}
+
+TEST(Loopback, LostConnectionFailsTheCallWith1726AndTheNextCallReconnects) {
+    Loopback lb;
+    auto c = lb.Client();
+    ExpectEcho(c, 3);
+    lb.echo.dropsLeft = 1;
+    EXPECT_EQ(StatusOf([&] { c.Call(1, {}); }), RpcStatus::CallFailed);
+    EXPECT_FALSE(c.connected());
+    CallReply reply = c.Call(1, {}); // reconnect and rebind
+    NdrReader r(reply.stub, reply.bigEndian);
+    EXPECT_EQ(r.U32(), 0x12345678u);
+}
+
+TEST(Loopback, UnreachableServerIs1722) {
+    uint16_t port;
+    {
+        Loopback lb;
+        port = lb.port;
+    } // the server is gone; nothing listens there now
+    ClientAssociation c("127.0.0.1", kEcho, [port] { return port; });
+    EXPECT_EQ(StatusOf([&] { c.Call(0, EchoRequest(1)); }), RpcStatus::ServerUnavailable);
+}
+
+TEST(Loopback, ContextHandlesAreRunDownWhenTheConnectionCloses) {
+    Loopback lb;
+    {
+        auto c = lb.Client();
+        CallReply reply = c.Call(2, {});
+        NdrReader r(reply.stub, reply.bigEndian);
+        ContextHandle h = ReadContextHandle(r);
+        EXPECT_FALSE(h.IsNull());
+        EXPECT_EQ(lb.echo.handles.size(), 1u);
+    }
+    for (int i = 0; i < 200 && lb.echo.rundowns == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(lb.echo.rundowns, 1);
+    EXPECT_EQ(lb.echo.handles.size(), 0u);
+}
+
+TEST(Loopback, GarbageFromThePeerIsAProtocolErrorNotACrash) {
+    TcpListener l;
+    uint16_t port = l.Listen("127.0.0.1", 0);
+    std::thread peer([&] {
+        TcpSocket s = l.Accept();
+        ReadFragment(s); // the bind
+        std::vector<uint8_t> junk = {5, 0, 12, 3, 0x10, 0, 0, 0, 0xff, 0xff, 0, 0, 1, 0, 0, 0};
+        junk.resize(64, 0xAB); // claims 65535 bytes, sends 64, then hangs up
+        s.SendAll(junk);
+    });
+    ClientAssociation c("127.0.0.1", kEcho, [port] { return port; });
+    uint32_t status = StatusOf([&] { c.Call(0, EchoRequest(1)); });
+    peer.join();
+    EXPECT_EQ(status, RpcStatus::ServerUnavailable) << "bind answered by a truncated PDU";
+}
