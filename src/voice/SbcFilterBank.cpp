@@ -1,7 +1,6 @@
 #include "SbcFilterBank.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace voice {
 namespace {
@@ -11,6 +10,15 @@ constexpr std::array<std::int32_t, 32> kH = {148,   -260,  -130,  536,   56,    
                                              -522,  -2292, 1276,  3592,  -2918, -6510, 8714,  30388,
                                              30388, 8714,  -6510, -2918, 3592,  1276,  -2292, -522,
                                              1488,  136,   -932,  56,    536,   -130,  -260,  148};
+
+constexpr bool IsSymmetric(const std::array<std::int32_t, 32>& h) {
+    for (std::size_t k = 0; k < h.size(); ++k)
+        if (h[k] != h[h.size() - 1 - k])
+            return false;
+    return true;
+}
+// A mistyped tap breaks the symmetry that perfect reconstruction relies on.
+static_assert(IsSymmetric(kH));
 
 constexpr std::size_t kLevels = 4;
 

@@ -56,19 +56,34 @@ TEST(SbcCodec, ScaleFactorGoldenValues) {
         EXPECT_EQ(SbcScaleFactor(peak), sf) << "peak " << peak;
 }
 
-// A frame with two non-zero sub-band samples, packed and unpacked by hand:
+// A frame with a few non-zero sub-band samples, packed and unpacked by hand:
 // sub-band 0 slot 0 = 100: v = 400, sf 5 (Q 448), code 2 -> bits 0101 10 -> word 0 = 0x5800.
 // sub-band 2 slot 8 = -1000: v = -2000, sf 10 (Q 3008), code 1+8+2 = 11; sub-band 2 is fourth
 // in the order, so its scale factor ends word 3 of the second half and its first code opens
 // word 4.
+// Sub-band 0 slot 1 = 56 sits exactly on the 2-bit threshold (224 = 448/2): code 0.
+// Sub-band 1 (4-bit, seventh in the order, from bit 136 of the first half) gets a
+// peak of 1000 (v = 2000, sf 10, Q 3008, thresholds a 1504, b 752, c 376) and then values
+// exactly on the thresholds: v = 1504 -> g1 0, g2 1, g3 1 (code 6); v = 1128 = f + c -> code 4;
+// v = 376 = f - c -> code 0. Scale factor and first code fill word 8's low byte (0xAA), the
+// next codes word 9 (0x6400).
 TEST(SbcCodec, FrameGoldenVector) {
     std::array<std::int16_t, 256> bands{};
     bands[0 * 16 + 0] = 100;
+    bands[0 * 16 + 1] = 56;
+    bands[1 * 16 + 0] = 1000;
+    bands[1 * 16 + 1] = 752;
+    bands[1 * 16 + 2] = 564;
+    bands[1 * 16 + 3] = 188;
     bands[2 * 16 + 8] = -1000;
+    bands[14 * 16 + 0] = -1; // v = -16: sf 0, code 1 (sign only), at bits 120-121 -> 0x0040
     std::array<std::uint16_t, 36> words{};
     SbcPackFrame(bands.data(), words.data());
     std::array<std::uint16_t, 36> expected{};
     expected[0] = 0x5800;
+    expected[7] = 0x0040;
+    expected[8] = 0x00AA;
+    expected[9] = 0x6400;
     expected[18 + 3] = 0x000A;
     expected[18 + 4] = 0xB000;
     EXPECT_EQ(words, expected);
@@ -81,7 +96,13 @@ TEST(SbcCodec, FrameGoldenVector) {
     EXPECT_EQ(back[2 * 16 + 8], -1034); // -(11 * 3008/16) / 2
     EXPECT_EQ(back[2 * 16 + 9], 94);    // (0 + 1) * 188 / 2
     EXPECT_EQ(back[9 * 16 + 3], 0);     // sub-bands 8-11 are not coded
-    EXPECT_EQ(back[14 * 16], 0);        // 8 >> 4
+    EXPECT_EQ(back[14 * 16 + 1], 0);    // 8 >> 4
+    EXPECT_EQ(back[14 * 16 + 0], -1);   // -8 >> 4 rounds toward negative infinity
+    // Sub-band 1: (code + 1) * 188 / 2 for codes 10, 6, 4, 0.
+    EXPECT_EQ(back[1 * 16 + 0], 1034);
+    EXPECT_EQ(back[1 * 16 + 1], 658);
+    EXPECT_EQ(back[1 * 16 + 2], 470);
+    EXPECT_EQ(back[1 * 16 + 3], 94);
 }
 
 TEST(SbcCodec, SilenceCodesToZeroWords) {
