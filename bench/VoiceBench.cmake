@@ -1,0 +1,2 @@
+add_executable(voice_codec_bench ${CMAKE_CURRENT_LIST_DIR}/VoiceCodecBench.cpp)
+target_link_libraries(voice_codec_bench PRIVATE zax_voice zax_options benchmark::benchmark)

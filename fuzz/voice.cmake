@@ -1,0 +1,8 @@
+# Fuzz the two decoders and the wave reader through the same stream converters the program
+# uses (inputs arrive as in-memory streams), plus direct block calls with chosen kinds.
+zax_add_fuzzer(voice_oki_decode_fuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/voice_oki_decode_fuzz.cpp
+               LIBS zax_voice)
+zax_add_fuzzer(voice_sbc_decode_fuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/voice_sbc_decode_fuzz.cpp
+               LIBS zax_voice)
+zax_add_fuzzer(voice_wave_fuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/voice_wave_fuzz.cpp
+               LIBS zax_voice)

@@ -1,0 +1,6 @@
+// zaxvoice IN OUT: converts voice files for preparing prompts in bulk.
+#include "VoiceCommand.h"
+
+int main(int argc, char** argv) {
+    return voice::RunVoiceCommand(argc, argv);
+}
