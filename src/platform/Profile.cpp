@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 
+// Values are kept as bytes; the narrow-character instantiation comes from the packaged library.
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
