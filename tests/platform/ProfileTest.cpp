@@ -35,11 +35,11 @@ TEST(ProfileRead, FindsValuesRegardlessOfCaseAndSpacing) {
     const fs::path file = dir / "a.ini";
     WriteText(file, kSample);
     const StringCase cases[] = {
-        {"ZAX Manager", "Language", "2"},   {"zax manager", "LANGUAGE", "2"},
+        {"ZAX Manager", "Language", "2"},          {"zax manager", "LANGUAGE", "2"},
         {"ZAX MANAGER", "hosts", "KOR  10.0.0.1"}, {"ZAX Manager", "Quoted", "  spaced  "},
-        {"ZAX Manager", "DUP", "first"},    {"ZAX Manager", "Empty", ""},
-        {"general", "soundplayer", "aplay -q"}, {"GENERAL", "Language", "dflt"},
-        {"Missing", "Language", "dflt"},    {"ZAX Manager", "; comment line", "dflt"},
+        {"ZAX Manager", "DUP", "first"},           {"ZAX Manager", "Empty", ""},
+        {"general", "soundplayer", "aplay -q"},    {"GENERAL", "Language", "dflt"},
+        {"Missing", "Language", "dflt"},           {"ZAX Manager", "; comment line", "dflt"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadProfileString(file, c.section, c.key, "dflt", 100), c.expected)
@@ -51,7 +51,8 @@ TEST(ProfileRead, FindsValuesRegardlessOfCaseAndSpacing) {
 TEST(ProfileRead, CutsToMaximumWithoutSplittingUtf8) {
     TempDir dir;
     const fs::path file = dir / "a.ini";
-    WriteText(file, "[s]\nascii=abcdefgh\nutf8=ab\xC3\xA9" "cd\n");
+    WriteText(file, "[s]\nascii=abcdefgh\nutf8=ab\xC3\xA9"
+                    "cd\n");
     EXPECT_EQ(ReadProfileString(file, "s", "ascii", "", 5), "abcde");
     EXPECT_EQ(ReadProfileString(file, "s", "utf8", "", 3), "ab");
     EXPECT_EQ(ReadProfileString(file, "s", "utf8", "", 4), "ab\xC3\xA9");
@@ -61,10 +62,11 @@ TEST(ProfileRead, CutsToMaximumWithoutSplittingUtf8) {
 TEST(ProfileRead, IntegersTakeLeadingDigits) {
     TempDir dir;
     const fs::path file = dir / "a.ini";
-    WriteText(file, "[s]\na=12abc\nb=-7\nc=abc\nd=\ne=+5\nf=99999999999\ng=-99999999999\nh=\"8\"\n");
-    const std::pair<const char*, int> cases[] = {{"a", 12}, {"b", -7},      {"c", 0},
-                                                 {"d", 42}, {"e", 5},       {"f", INT_MAX},
-                                                 {"g", INT_MIN}, {"h", 8}, {"missing", 42}};
+    WriteText(file,
+              "[s]\na=12abc\nb=-7\nc=abc\nd=\ne=+5\nf=99999999999\ng=-99999999999\nh=\"8\"\n");
+    const std::pair<const char*, int> cases[] = {{"a", 12},      {"b", -7}, {"c", 0},
+                                                 {"d", 42},      {"e", 5},  {"f", INT_MAX},
+                                                 {"g", INT_MIN}, {"h", 8},  {"missing", 42}};
     for (const auto& [key, expected] : cases) {
         EXPECT_EQ(ReadProfileInt(file, "S", key, 42), expected) << key;
     }
