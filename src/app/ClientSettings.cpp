@@ -13,7 +13,6 @@ constexpr std::string_view kGeneral = "GENERAL";
 constexpr std::string_view kRpc = "rpc";
 constexpr std::size_t kPathChars = 259;
 constexpr std::size_t kShortChars = 99;
-constexpr std::string_view kHomeDirectory = {};
 
 struct TextKey {
     std::string_view section;
@@ -40,7 +39,8 @@ constexpr std::array kTextKeys{
     TextKey{kGeneral, "TXTViewer", "xdg-open", kPathChars, &ClientSettings::txtViewer},
     TextKey{kGeneral, "PCXViewer", "xdg-open", kPathChars, &ClientSettings::pcxViewer},
     TextKey{kGeneral, "TIFViewer", "xdg-open", kPathChars, &ClientSettings::tifViewer},
-    TextKey{kGeneral, "DefaultFileDirectory", kHomeDirectory, kPathChars,
+    // The default directory is the user's home, known only when the file is read.
+    TextKey{kGeneral, "DefaultFileDirectory", "", kPathChars,
             &ClientSettings::defaultFileDirectory},
     TextKey{kGeneral, "DefaultVoiceFileSuffix", "wav", kShortChars,
             &ClientSettings::defaultVoiceFileSuffix},

@@ -5,14 +5,13 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
 #include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
-
-#include <fcntl.h>
 
 // Values are kept as bytes; the narrow-character instantiation comes from the packaged library.
 #define SI_NO_CONVERSION
@@ -133,6 +132,26 @@ bool IsWritableName(std::string_view section, std::string_view key) {
            !HasLineBreakOrNul(key) && section.find(']') == std::string_view::npos &&
            key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';' &&
            key.front() != '#';
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Replacing a key keeps the spelling it already has in the file.
+std::string StoredKeyName(const Ini& ini, const std::string& section, std::string_view key) {
+    CSimpleIniA::TNamesDepend keys;
+    ini.GetAllKeys(section.c_str(), keys);
+    for (const auto& entry : keys) {
+        if (EqualsIgnoringCase(entry.pItem, key)) {
+            return entry.pItem;
+        }
+    }
+    return std::string(key);
 }
 
 // Writing through a symbolic link must replace the file it points to, not the link.
@@ -279,7 +298,7 @@ bool WriteProfileString(const fs::path& file, std::string_view section, std::str
         }
     }
     const std::string sectionText(section);
-    const std::string keyText(key);
+    const std::string keyText = StoredKeyName(ini, sectionText, key);
     const std::string valueText(value);
     if (ini.SetValue(sectionText.c_str(), keyText.c_str(), valueText.c_str(), nullptr, true) < 0) {
         return false;

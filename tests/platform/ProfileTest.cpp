@@ -92,6 +92,7 @@ TEST(ProfileWrite, ReplacesKeyInPlaceAndKeepsTheRest) {
     const std::string text = ReadText(file);
     EXPECT_NE(text.find("; comment line"), std::string::npos);
     EXPECT_EQ(text.find("second"), std::string::npos) << "duplicates collapse into one key";
+    EXPECT_NE(text.find("\nDup=new\n"), std::string::npos) << "the stored spelling is kept";
 }
 
 TEST(ProfileWrite, FailureLeavesFileUntouched) {
