@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <type_traits>
 
 namespace zaxsim {
 
@@ -42,9 +43,14 @@ bool Has(const std::map<PromptKey, Blob>& prompts, int16_t table, int16_t kind) 
     throw std::runtime_error("inconsistent simulator state: " + what);
 }
 
-void Require(bool ok, const std::string& what) {
-    if (!ok)
-        Fail(what);
+// The message is built only on failure: validation runs on every save.
+template <class Message> void Require(bool ok, Message&& message) {
+    if (ok)
+        return;
+    if constexpr (std::is_invocable_v<Message>)
+        Fail(message());
+    else
+        Fail(message);
 }
 
 bool AllDigits(const std::string& s) {
@@ -52,15 +58,18 @@ bool AllDigits(const std::string& s) {
 }
 
 // A key that must fit a char[N] field with its terminator.
-void RequireKey(const std::string& key, size_t fieldSize, const std::string& what) {
-    Require(!key.empty() && key.size() < fieldSize && AllDigits(key),
-            what + " key \"" + key + "\" is not 1 to " + std::to_string(fieldSize - 1) + " digits");
+void RequireKey(const std::string& key, size_t fieldSize, const char* what) {
+    Require(!key.empty() && key.size() < fieldSize && AllDigits(key), [&] {
+        return std::string(what) + " key \"" + key + "\" is not 1 to " +
+               std::to_string(fieldSize - 1) + " digits";
+    });
 }
 
 template <class Map, class KeyOf>
-void RequireKeysMatch(const Map& map, KeyOf keyOf, const std::string& what) {
+void RequireKeysMatch(const Map& map, KeyOf keyOf, const char* what) {
     for (const auto& [key, value] : map)
-        Require(keyOf(value) == key, what + " \"" + key + "\" is filed under another key");
+        Require(keyOf(value) == key,
+                [&] { return std::string(what) + " \"" + key + "\" is filed under another key"; });
 }
 
 void ValidateSystem(const SimState& s) {
@@ -73,10 +82,10 @@ void ValidateSystem(const SimState& s) {
             "line table size differs from the line count");
     for (size_t i = 0; i < s.greetingTables.size(); ++i)
         Require(s.greetingTables[i].TableNumber == static_cast<int16_t>(i + 1),
-                "greeting table " + std::to_string(i + 1) + " carries another number");
+                [i] { return "greeting table " + std::to_string(i + 1) + " is out of place"; });
     for (size_t i = 0; i < s.classesOfService.size(); ++i)
         Require(s.classesOfService[i].ClassNumber == static_cast<int16_t>(i + 1),
-                "class of service " + std::to_string(i + 1) + " carries another number");
+                [i] { return "class of service " + std::to_string(i + 1) + " is out of place"; });
 }
 
 void ValidateKeyedTables(const SimState& s) {
@@ -88,7 +97,7 @@ void ValidateKeyedTables(const SimState& s) {
         RequireKey(key, sizeof g.header.ListNumber, "group list");
         for (const auto& member : g.members)
             Require(GetText(member.ListNumber) == key,
-                    "member of group list " + key + " names another list");
+                    [&] { return "member of group list " + key + " names another list"; });
     }
     RequireKeysMatch(
         s.groupLists, [](const GroupList& g) { return GetText(g.header.ListNumber); },
@@ -106,9 +115,9 @@ void ValidateKeyedTables(const SimState& s) {
 void ValidateDigitTables(const SimState& s) {
     for (const auto& [in, out] : s.translations) {
         Require(in.size() < zax::TranslationInputSize && AllDigits(in),
-                "translation input \"" + in + "\" is not up to 14 digits");
+                [&] { return "translation input \"" + in + "\" is not up to 14 digits"; });
         Require(out.size() < zax::TranslationOutputSize && AllDigits(out),
-                "translation output \"" + out + "\" is not up to 15 digits");
+                [&] { return "translation output \"" + out + "\" is not up to 15 digits"; });
         Require(!in.empty() || !out.empty(), "translation with both values empty");
     }
     for (const auto& r : s.centrexRestrictions)
@@ -125,7 +134,7 @@ void ValidateRecordings(const SimState& s) {
         for (const auto& [key, blob] : m)
             Require(key.table >= 1 && key.table <= zax::GreetingTableCount && key.kind >= 0 &&
                         key.kind < kinds,
-                    std::string(what) + " prompt key out of range");
+                    [what] { return std::string(what) + " prompt key out of range"; });
     };
     prompts(s.aaPrompts, 2, "AA");
     prompts(s.srPrompts, 4, "speech-recognition");
