@@ -64,7 +64,7 @@ TEST_F(TemplateDialogTest, TextsComeFromTheActiveModule) {
         const char* cancel;
     };
     const Case cases[] = {{nullptr, "Language", "ZAX Manager Language", "Cancel"},
-                          {"frenchca.dll", "Langue", "Langue de ZAX Manager", "Annuler"}};
+                          {"frenchca.dll", "Langue", "Langue du Gestionnaire ZAX", "Annuler"}};
     for (const auto& c : cases) {
         if (c.module != nullptr) {
             ASSERT_TRUE(LanguageModule::Load(c.module));
