@@ -9,11 +9,27 @@
 #include <QStyle>
 
 namespace ui {
+namespace {
+constexpr int kMaxLineWidth = 420;
+}
 
 MessageDialog::MessageDialog(const QString& text, int style, QWidget* parent)
     : TemplateDialog(DialogId::Message, parent), form_(std::make_unique<Ui::MessageDialog>()),
       text_(text), warning_(style == kStyleWarning) {
     form_->setupUi(this);
+    // The message is not a template text, so it is set before the first
+    // layout. Only long messages wrap; a wrapped label would start narrow.
+    form_->text->setText(text_);
+    form_->text->ensurePolished();
+    const int oneLine = form_->text->fontMetrics().horizontalAdvance(text_);
+    form_->text->setWordWrap(oneLine > kMaxLineWidth || text_.contains(QLatin1Char('\n')));
+    if (form_->text->wordWrap()) {
+        form_->text->setMinimumWidth(kMaxLineWidth);
+    }
+    const auto icon = warning_ ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxQuestion;
+    const int size = this->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    form_->icon->setPixmap(this->style()->standardIcon(icon, nullptr, this).pixmap(size, size));
+    form_->cancelButton->setVisible(!warning_);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -21,14 +37,8 @@ MessageDialog::~MessageDialog() = default;
 
 bool MessageDialog::OnInitDialog() {
     setWindowTitle(LanguageModule::String(StringId::ProgramTitle));
-    SetControlText(MessageCtl::Text, text_);
-    const auto icon = warning_ ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxQuestion;
-    const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    form_->icon->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(size, size));
-    ShowControl(ControlId::Cancel, !warning_);
     form_->okButton->setDefault(true);
     form_->okButton->setFocus();
-    adjustSize();
     return TemplateDialog::OnInitDialog();
 }
 
