@@ -6,6 +6,7 @@
 #include "StringIds.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -124,11 +125,13 @@ TEST_F(ModuleTest, SwapChangesTheTitleAndAFailedLoadKeepsTheActiveModule) {
     EXPECT_EQ(LanguageModule::LoadedName(), "frenchca.dll");
 
     EXPECT_FALSE(LanguageModule::Load("nosuchmodule.dll"));
-    QFile junk(QDir::current().absoluteFilePath("junk-module.dll"));
+    // Named per process: ctest may run the tests of this file in parallel.
+    const QString junkName = QString("junk-%1.dll").arg(QCoreApplication::applicationPid());
+    QFile junk(QDir::current().absoluteFilePath(junkName));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a resource bundle");
     junk.close();
-    EXPECT_FALSE(LanguageModule::Load("junk-module.dll"));
+    EXPECT_FALSE(LanguageModule::Load(junkName));
     junk.remove();
     EXPECT_EQ(LanguageModule::String(ui::StringId::ProgramTitle), french);
 
