@@ -1,0 +1,64 @@
+#include "MenuBuilder.h"
+
+#include "LanguageModule.h"
+#include "ResourceIds.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+
+namespace ui {
+namespace {
+
+QAction* MakeCommand(const MenuEntry& entry, QObject* owner) {
+    auto* action = new QAction(entry.text, owner);
+    action->setData(entry.id);
+    action->setStatusTip(LanguageModule::String(entry.id));
+    return action;
+}
+
+void FillMenu(QMenu& menu, const std::vector<MenuEntry>& entries,
+              std::map<int, QAction*>& actions) {
+    for (const MenuEntry& e : entries) {
+        switch (e.kind) {
+        case MenuEntry::Kind::Separator:
+            menu.addSeparator();
+            break;
+        case MenuEntry::Kind::Popup:
+            FillMenu(*menu.addMenu(e.text), e.children, actions);
+            break;
+        case MenuEntry::Kind::Command:
+            actions[e.id] = MakeCommand(e, &menu);
+            menu.addAction(actions[e.id]);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+std::map<int, QAction*> BuildMenuBar(QMenuBar& bar) {
+    bar.clear();
+    std::map<int, QAction*> actions;
+    for (const MenuEntry& e : LanguageModule::Menu(2)) {
+        if (e.kind == MenuEntry::Kind::Popup) {
+            FillMenu(*bar.addMenu(e.text), e.children, actions);
+        } else if (e.kind == MenuEntry::Kind::Command) {
+            actions[e.id] = MakeCommand(e, &bar);
+            bar.addAction(actions[e.id]);
+        }
+    }
+    return actions;
+}
+
+std::vector<QPixmap> ToolbarButtonImages() {
+    const QPixmap strip = LanguageModule::ToolbarImages(2);
+    std::vector<QPixmap> images;
+    for (int x = 0; x + kToolbarImageWidth <= strip.width(); x += kToolbarImageWidth) {
+        images.push_back(strip.copy(x, 0, kToolbarImageWidth, kToolbarImageHeight));
+    }
+    return images;
+}
+
+} // namespace ui

@@ -1,0 +1,182 @@
+#include "SampleDialog.h"
+
+#include "LanguageModule.h"
+#include "Messages.h"
+#include "ReportListView.h"
+#include "SortedListBox.h"
+#include "StringIds.h"
+#include "UiHooks.h"
+#include "WaitCursor.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ui;
+
+namespace {
+
+// A stand-in for the entry-check layer's time conversions: "HH:MM" only.
+void InstallTimeConversions() {
+    SetTimeOfDayConversions(
+        [](int s) {
+            return QStringLiteral("%1:%2")
+                .arg(s / 3600, 2, 10, QLatin1Char('0'))
+                .arg(s % 3600 / 60, 2, 10, QLatin1Char('0'));
+        },
+        [](const QString& text, int& s) {
+            const QStringList p = text.split(':');
+            bool okH = false;
+            bool okM = false;
+            if (p.size() != 2) {
+                return false;
+            }
+            s = (p[0].toInt(&okH) * 60 + p[1].toInt(&okM)) * 60;
+            return okH && okM;
+        });
+}
+
+class TemplateDialogTest : public ::testing::Test {
+protected:
+    TemplateDialogTest() {
+        InstallTimeConversions();
+        Hooks().messageBox = [this](const QString& text, int) {
+            messages << text;
+            return kAnswerOk;
+        };
+        Hooks().showHelp = [this](int context) { help = context; };
+    }
+    ~TemplateDialogTest() override { LanguageModule::Release(); }
+
+    ScopedHooks hooks;
+    QStringList messages;
+    int help = 0;
+};
+
+TEST_F(TemplateDialogTest, TextsComeFromTheActiveModule) {
+    struct Case {
+        const char* module;
+        const char* caption;
+        const char* group;
+        const char* cancel;
+    };
+    const Case cases[] = {{nullptr, "Language", "ZAX Manager Language", "Cancel"},
+                          {"frenchca.dll", "Langue", "Langue du Gestionnaire ZAX", "Annuler"}};
+    for (const auto& c : cases) {
+        if (c.module != nullptr) {
+            ASSERT_TRUE(LanguageModule::Load(c.module));
+        }
+        SampleDialog dialog;
+        dialog.show();
+        EXPECT_EQ(dialog.windowTitle(), c.caption);
+        EXPECT_EQ(dialog.ControlAs<QGroupBox>(LanguageCtl::Group)->title(), c.group);
+        EXPECT_EQ(dialog.ControlText(ControlId::Cancel), c.cancel);
+        EXPECT_EQ(dialog.ControlText(LanguageCtl::French), "&Français");
+    }
+}
+
+TEST_F(TemplateDialogTest, ExchangeLoadsOnOpeningAndSavesOnOk) {
+    SampleDialog dialog;
+    dialog.selection = 3;
+    dialog.seconds = 9 * 3600 + 5 * 60;
+    dialog.show();
+    EXPECT_TRUE(dialog.IsChecked(LanguageCtl::EnglishUk));
+    EXPECT_EQ(dialog.ControlText(SampleDialog::kTimeCtl), "09:05");
+
+    dialog.SetChecked(LanguageCtl::Spanish, true);
+    dialog.SetControlText(SampleDialog::kTimeCtl, "23:59");
+    dialog.ControlAs<QPushButton>(ControlId::Ok)->click();
+    EXPECT_EQ(dialog.result(), ControlId::Ok);
+    EXPECT_EQ(dialog.selection, 2);
+    EXPECT_EQ(dialog.seconds, 86340);
+}
+
+TEST_F(TemplateDialogTest, NoSelectionAndUnreadableTime) {
+    SampleDialog dialog;
+    dialog.selection = -1; // an unknown language code selects no radio
+    dialog.show();
+    for (int id : {LanguageCtl::EnglishUs, LanguageCtl::French, LanguageCtl::EnglishAus}) {
+        EXPECT_FALSE(dialog.IsChecked(id));
+    }
+    dialog.SetControlText(SampleDialog::kTimeCtl, "9h30");
+    dialog.activateWindow();
+    EXPECT_TRUE(dialog.UpdateData(true)); // the exchange itself does not fail
+    EXPECT_EQ(dialog.seconds, -1);
+    EXPECT_EQ(dialog.selection, -1);
+    EXPECT_EQ(messages, QStringList{"Invalid time"});
+}
+
+TEST_F(TemplateDialogTest, CancelCloseBoxAndHelp) {
+    SampleDialog dialog;
+    dialog.show();
+    dialog.ControlAs<QPushButton>(ControlId::Help)->click();
+    EXPECT_EQ(help, 131072 + 110);
+    help = 0;
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(help, 131072 + 110);
+    dialog.close(); // the close box counts as Cancel
+    EXPECT_EQ(dialog.result(), ControlId::Cancel);
+}
+
+TEST_F(TemplateDialogTest, DisableAndHide) {
+    SampleDialog dialog;
+    dialog.show();
+    DisableAndHide(dialog, LanguageCtl::EnglishAus);
+    EXPECT_FALSE(dialog.Control(LanguageCtl::EnglishAus)->isEnabled());
+    EXPECT_FALSE(dialog.Control(LanguageCtl::EnglishAus)->isVisible());
+}
+
+TEST(SortedListBox, SortsWithoutRegardToCaseAndKeepsTabStops) {
+    SortedListBox box;
+    for (const char* line :
+         {"20\tzeta\tVoice", "3\tAlpha\tFax", "100\tbeta\tVoice", "3\talpha\tX"}) {
+        box.AddString(line);
+    }
+    const QStringList expected = {"100\tbeta\tVoice", "20\tzeta\tVoice", "3\tAlpha\tFax",
+                                  "3\talpha\tX"};
+    for (int i = 0; i < box.GetCount(); ++i) {
+        EXPECT_EQ(box.GetText(i), expected[i]);
+    }
+    EXPECT_EQ(box.FindStringExact("3\tALPHA\tFAX"), 2);
+    EXPECT_EQ(box.GetCurSel(), -1);
+    box.SetCurSel(1);
+    EXPECT_EQ(box.GetCurSel(), 1);
+    box.DeleteString(1);
+    EXPECT_EQ(box.GetCount(), 3);
+    box.SetTabStops({60, 120});
+    ASSERT_EQ(box.TabStopPixels().size(), 2u);
+    EXPECT_LT(box.TabStopPixels()[0], box.TabStopPixels()[1]);
+}
+
+TEST(ReportListView, RowKeysFollowTheirRowsThroughSorting) {
+    ReportListView view;
+    view.SetColumns({"Name", "Number", "Type"});
+    view.InsertRow({"zed", "300", "Subscriber"}, 300);
+    view.InsertRow({"amy", "100", "AMIS"}, 100);
+    EXPECT_EQ(view.ItemText(0, 0), "zed"); // insertion order until a header is clicked
+    view.sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_EQ(view.ItemText(0, 0), "amy");
+    EXPECT_EQ(view.ItemData(0), 100);
+    EXPECT_EQ(view.FindRow(300), 1);
+    view.SelectRow(1);
+    EXPECT_EQ(view.SelectedRow(), 1);
+    view.RemoveRow(0);
+    EXPECT_EQ(view.RowCount(), 1);
+    EXPECT_EQ(view.FindRow(100), -1);
+}
+
+TEST(WaitCursor, RestoresThePreviousCursorEvenOnException) {
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    try {
+        WaitCursor wait;
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        throw 1;
+    } catch (int) {
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
