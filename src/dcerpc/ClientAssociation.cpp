@@ -9,7 +9,9 @@ namespace dcerpc {
 ClientAssociation::ClientAssociation(std::string address, SyntaxId iface, PortResolver resolvePort)
     : address_(std::move(address)), iface_(iface), resolvePort_(std::move(resolvePort)) {}
 
-void ClientAssociation::Disconnect() { socket_.Close(); }
+void ClientAssociation::Disconnect() {
+    socket_.Close();
+}
 
 void ClientAssociation::Connect() {
     uint16_t port = resolvePort_(); // throws 1722 itself when the interface cannot be mapped

@@ -130,7 +130,8 @@ ParsedTower ParseTower(std::span<const uint8_t> octets) {
         case kProtIp:
             if (rhsLen != 4)
                 throw ProtocolError("bad IP floor");
-            t.ipv4 = (uint32_t{rhs[0]} << 24) | (uint32_t{rhs[1]} << 16) | (uint32_t{rhs[2]} << 8) | rhs[3];
+            t.ipv4 = (uint32_t{rhs[0]} << 24) | (uint32_t{rhs[1]} << 16) | (uint32_t{rhs[2]} << 8) |
+                     rhs[3];
             break;
         default:
             break;
@@ -180,7 +181,8 @@ uint16_t EptMap(const std::string& address, uint16_t epmPort, const SyntaxId& if
         r.Align(4);
         uint32_t status = r.U32();
         if (status != 0 || !port)
-            throw RpcError(RpcStatus::ServerUnavailable, "interface not registered with the endpoint mapper");
+            throw RpcError(RpcStatus::ServerUnavailable,
+                           "interface not registered with the endpoint mapper");
         return *port;
     } catch (const RpcError& e) {
         if (e.status() == RpcStatus::ServerUnavailable)
@@ -194,7 +196,8 @@ void EndpointMapperService::Register(const SyntaxId& iface, uint16_t port, uint3
     entries_.push_back({iface, port, ipv4});
 }
 
-void EndpointMapperService::Dispatch(const CallContext&, uint16_t opnum, NdrReader& in, NdrWriter& out) {
+void EndpointMapperService::Dispatch(const CallContext&, uint16_t opnum, NdrReader& in,
+                                     NdrWriter& out) {
     if (opnum != EptMapOpnum)
         throw RpcFault{NcaStatus::OpRangeError};
     if (in.U32() != 0) // object UUID, not used for the lookup

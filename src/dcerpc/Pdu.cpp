@@ -185,7 +185,8 @@ std::vector<uint8_t> EncodeBindNak(uint32_t callId, uint16_t reason, bool bigEnd
     return FinishPdu(w);
 }
 
-std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, uint32_t status, bool bigEndian) {
+std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, uint32_t status,
+                                 bool bigEndian) {
     NdrWriter w(bigEndian);
     BeginPdu(w, PType::Fault, PfcFirstFrag | PfcLastFrag, callId);
     w.PutRaw32(0); // alloc_hint

@@ -79,10 +79,13 @@ struct BindAckBody {
 void BeginPdu(NdrWriter& w, PType type, uint8_t flags, uint32_t callId);
 std::vector<uint8_t> FinishPdu(NdrWriter& w);
 
-std::vector<uint8_t> EncodeBind(PType type, uint32_t callId, const BindBody& body, bool bigEndian = false);
-std::vector<uint8_t> EncodeBindAck(PType type, uint32_t callId, const BindAckBody& body, bool bigEndian);
+std::vector<uint8_t> EncodeBind(PType type, uint32_t callId, const BindBody& body,
+                                bool bigEndian = false);
+std::vector<uint8_t> EncodeBindAck(PType type, uint32_t callId, const BindAckBody& body,
+                                   bool bigEndian);
 std::vector<uint8_t> EncodeBindNak(uint32_t callId, uint16_t reason, bool bigEndian);
-std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, uint32_t status, bool bigEndian);
+std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, uint32_t status,
+                                 bool bigEndian);
 
 // Splits a stub into request or response fragments of at most maxFrag bytes each.
 std::vector<std::vector<uint8_t>> EncodeRequest(uint32_t callId, uint16_t contextId, uint16_t opnum,
@@ -99,8 +102,8 @@ BindAckBody DecodeBindAck(const PduHeader& h, std::span<const uint8_t> pdu);
 struct CallFragment {
     uint32_t allocHint = 0;
     uint16_t contextId = 0;
-    uint16_t opnum = 0;     // requests
-    uint32_t status = 0;    // faults
+    uint16_t opnum = 0;  // requests
+    uint32_t status = 0; // faults
     std::span<const uint8_t> stub;
 };
 CallFragment DecodeCallFragment(const PduHeader& h, std::span<const uint8_t> pdu);

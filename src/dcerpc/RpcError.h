@@ -28,13 +28,14 @@ inline constexpr uint32_t ContextMismatch = 0x1c00001a;
 inline constexpr uint32_t OpRangeError = 0x1c010002;
 inline constexpr uint32_t UnknownInterface = 0x1c010003;
 inline constexpr uint32_t ProtoError = 0x1c01000b;
-inline constexpr uint32_t FaultNdr = 0x000006f7;    // rpc_x_bad_stub_data as Windows reports it
+inline constexpr uint32_t FaultNdr = 0x000006f7; // rpc_x_bad_stub_data as Windows reports it
 } // namespace NcaStatus
 
 class RpcError : public std::runtime_error {
 public:
     RpcError(uint32_t status, const std::string& what)
-        : std::runtime_error(what + " (RPC status " + std::to_string(status) + ")"), status_(status) {}
+        : std::runtime_error(what + " (RPC status " + std::to_string(status) + ")"),
+          status_(status) {}
     uint32_t status() const noexcept { return status_; }
 
 private:

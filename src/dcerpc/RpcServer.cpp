@@ -28,9 +28,13 @@ struct RpcServer::Connection {
 
 RpcServer::RpcServer(ServerOptions options) : options_(options) {}
 
-RpcServer::~RpcServer() { Stop(); }
+RpcServer::~RpcServer() {
+    Stop();
+}
 
-void RpcServer::AddInterface(ServerInterface* iface) { interfaces_.push_back(iface); }
+void RpcServer::AddInterface(ServerInterface* iface) {
+    interfaces_.push_back(iface);
+}
 
 uint16_t RpcServer::Listen(const std::string& address, uint16_t port) {
     auto l = std::make_unique<TcpListener>();
@@ -160,7 +164,8 @@ bool RpcServer::HandleBind(Connection& c, const std::vector<uint8_t>& pdu) {
         for (auto* candidate : interfaces_)
             if (candidate->Syntax() == ctx.abstract)
                 iface = candidate;
-        bool ndrOffered = std::find(ctx.transfer.begin(), ctx.transfer.end(), ndr) != ctx.transfer.end();
+        bool ndrOffered =
+            std::find(ctx.transfer.begin(), ctx.transfer.end(), ndr) != ctx.transfer.end();
         ContextResult res;
         if (iface && ndrOffered && !accepted) {
             res.result = 0;
@@ -169,8 +174,8 @@ bool RpcServer::HandleBind(Connection& c, const std::vector<uint8_t>& pdu) {
             c.contextId = ctx.contextId;
             accepted = true;
         } else {
-            res.result = 2;                // provider rejection
-            res.reason = iface ? 2 : 1;    // transfer syntaxes / abstract syntax not supported
+            res.result = 2;             // provider rejection
+            res.reason = iface ? 2 : 1; // transfer syntaxes / abstract syntax not supported
         }
         ack.results.push_back(res);
     }
@@ -211,7 +216,8 @@ bool RpcServer::HandleRequest(Connection& c, const std::vector<uint8_t>& firstPd
         flags = nh.flags;
     }
     if (!c.bound || f.contextId != c.contextId)
-        return c.socket.SendAll(EncodeFault(h.callId, f.contextId, NcaStatus::UnknownInterface, big));
+        return c.socket.SendAll(
+            EncodeFault(h.callId, f.contextId, NcaStatus::UnknownInterface, big));
 
     NdrWriter out(big);
     uint32_t fault = 0;
@@ -235,8 +241,8 @@ bool RpcServer::HandleRequest(Connection& c, const std::vector<uint8_t>& firstPd
     if (options_.verbose)
         std::fprintf(stderr, "zaxsim: association %llu call %u opnum %u -> %s%s\n",
                      static_cast<unsigned long long>(c.id), h.callId, opnum,
-                     fault ? "fault 0x" : "reply of ", fault ? Hex(fault).c_str()
-                                                     : (std::to_string(out.size()) + " bytes").c_str());
+                     fault ? "fault 0x" : "reply of ",
+                     fault ? Hex(fault).c_str() : (std::to_string(out.size()) + " bytes").c_str());
     if (fault)
         return c.socket.SendAll(EncodeFault(h.callId, f.contextId, fault, big));
     for (const auto& frag : EncodeResponse(h.callId, f.contextId, out.bytes(), c.xmitFrag, big))

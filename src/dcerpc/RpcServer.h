@@ -4,8 +4,8 @@
 // and fragments the replies.
 
 #include "ContextHandle.h"
-#include "Pdu.h"
 #include "Ndr.h"
+#include "Pdu.h"
 #include "Socket.h"
 #include "Uuid.h"
 
@@ -39,16 +39,17 @@ public:
     // Decodes `in`, runs procedure `opnum` and encodes its reply into `out`.
     // Throws RpcFault (nca_s_op_rng_error for an opnum it does not serve) or
     // DropConnection; a malformed request (RpcError) becomes nca_s_proto_error.
-    virtual void Dispatch(const CallContext& ctx, uint16_t opnum, NdrReader& in, NdrWriter& out) = 0;
+    virtual void Dispatch(const CallContext& ctx, uint16_t opnum, NdrReader& in,
+                          NdrWriter& out) = 0;
     // The association's connection closed: run down what it held.
     virtual void AssociationClosed(AssociationId) {}
 };
 
 struct ServerOptions {
-    bool bigEndian = false;      // answer in the big-endian data representation
+    bool bigEndian = false;            // answer in the big-endian data representation
     uint16_t maxFrag = DefaultMaxFrag; // largest fragment this server offers
     size_t maxRequestStub = 1024 * 1024;
-    bool verbose = false;        // log every association and call to stderr
+    bool verbose = false; // log every association and call to stderr
 };
 
 class RpcServer {

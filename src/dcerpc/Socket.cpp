@@ -110,8 +110,8 @@ uint16_t TcpListener::Listen(const std::string& address, uint16_t port) {
     if (::bind(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) < 0 || ::listen(fd_, 16) < 0) {
         int err = errno;
         Close();
-        throw std::runtime_error("cannot listen on " + address + ":" + std::to_string(port) +
-                                 ": " + std::to_string(err));
+        throw std::runtime_error("cannot listen on " + address + ":" + std::to_string(port) + ": " +
+                                 std::to_string(err));
     }
     socklen_t len = sizeof sa;
     ::getsockname(fd_, reinterpret_cast<sockaddr*>(&sa), &len);

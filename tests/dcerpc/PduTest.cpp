@@ -1,5 +1,5 @@
-#include "dcerpc/EndpointMapper.h"
 #include "dcerpc/Pdu.h"
+#include "dcerpc/EndpointMapper.h"
 #include "dcerpc/RpcError.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,11 @@ TEST(Pdu, MalformedHeadersAreProtocolErrors) {
         std::function<void(std::vector<uint8_t>&)> mutate;
     } cases[] = {
         {"shorter than a header", [](auto& b) { b.resize(10); }},
-        {"frag_length below 16", [](auto& b) { b[8] = 12; b[9] = 0; }},
+        {"frag_length below 16",
+         [](auto& b) {
+             b[8] = 12;
+             b[9] = 0;
+         }},
         {"wrong major version", [](auto& b) { b[0] = 4; }},
         {"authenticated", [](auto& b) { b[10] = 8; }},
     };
@@ -104,8 +108,9 @@ TEST(Pdu, BindAndBindAckRoundTripInBothByteOrders) {
 TEST(Pdu, SyntaxVersionIsOneWordMajorLowMinorHigh) {
     NdrWriter w;
     EncodeSyntax(w, {Uuid::Parse("00000000-ae90-1970-afc5-02608cac9709"), 40300, 0});
-    const std::vector<uint8_t> expect = {0x00, 0x00, 0x00, 0x00, 0x90, 0xae, 0x70, 0x19, 0xaf, 0xc5,
-                                         0x02, 0x60, 0x8c, 0xac, 0x97, 0x09, 0x6c, 0x9d, 0x00, 0x00};
+    const std::vector<uint8_t> expect = {0x00, 0x00, 0x00, 0x00, 0x90, 0xae, 0x70,
+                                         0x19, 0xaf, 0xc5, 0x02, 0x60, 0x8c, 0xac,
+                                         0x97, 0x09, 0x6c, 0x9d, 0x00, 0x00};
     EXPECT_EQ(w.bytes(), expect);
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+// Repeats a call that failed because the connection broke (RPC status 1726),
+// at most RetryCount attempts in all. Each operation has the procedure's
+// parameters and a 32-bit result: the procedure's status widened without
+// sign, or the RPC status of a transport failure. It shows no message.
+
+#include "VoiceMailServer.h"
+
+#include <cstdint>
+
+namespace zax {
+
+class RetryProxy {
+public:
+    static constexpr int RetryCount = 3;
+    explicit RetryProxy(VoiceMailServer& server) : server_(server) {}
+
+    // Starts a mailbox enumeration: kind 1, selection flag 0.
+    uint32_t FindFirstEntry(EntrySummary& entry);
+
+#define ZAX_RETRY_Retry(op, name, R, n, ...) uint32_t name(ZAX_PARAMS(n, __VA_ARGS__));
+#define ZAX_RETRY_Direct(op, name, R, n, ...)
+#define ZAX_DECLARE_RETRY(op, name, R, retry, n, ...) ZAX_RETRY_##retry(op, name, R, n, __VA_ARGS__)
+    ZAX_CATALOGUE(ZAX_DECLARE_RETRY)
+#undef ZAX_DECLARE_RETRY
+#undef ZAX_RETRY_Retry
+#undef ZAX_RETRY_Direct
+
+    // How many attempts the last operation made (for diagnostics and tests).
+    int lastAttempts() const {
+        return lastAttempts_;
+    }
+
+private:
+    template <class Fn> uint32_t Run(Fn&& call);
+    VoiceMailServer& server_;
+    int lastAttempts_ = 0;
+};
+
+} // namespace zax

@@ -1,0 +1,60 @@
+#include "ZaxService.h"
+
+#include "Marshal.h"
+#include "dcerpc/RpcError.h"
+
+#include <array>
+
+namespace zax {
+
+namespace {
+using Handler = void (*)(VoiceMailServer&, dcerpc::NdrReader&, dcerpc::NdrWriter&);
+
+constexpr auto kHandlers = [] {
+    std::array<Handler, 97> table{};
+#define ZAX_HANDLER(op, name, R, retry, n, ...)                                                    \
+    table[op] = [](VoiceMailServer& s, dcerpc::NdrReader& in, dcerpc::NdrWriter& out) {            \
+        marshal::ServeCall<ZAX_PROC(op, R, __VA_ARGS__)>(                                          \
+            in, out, [&s](auto&&... a) { return s.name(a...); });                                  \
+    };
+    ZAX_CATALOGUE(ZAX_HANDLER)
+#undef ZAX_HANDLER
+    return table;
+}();
+} // namespace
+
+void DispatchProcedure(VoiceMailServer& server, uint16_t opnum, dcerpc::NdrReader& in,
+                       dcerpc::NdrWriter& out) {
+    if (opnum >= kHandlers.size() || !kHandlers[opnum])
+        throw dcerpc::RpcFault{dcerpc::NcaStatus::OpRangeError};
+    try {
+        kHandlers[opnum](server, in, out);
+    } catch (const dcerpc::RpcError& e) {
+        // What the procedure itself raised as a transport-level condition
+        // becomes the matching fault; a malformed request stays a protocol error.
+        switch (e.status()) {
+        case dcerpc::RpcStatus::ProcNumOutOfRange:
+            throw dcerpc::RpcFault{dcerpc::NcaStatus::OpRangeError};
+        case dcerpc::RpcStatus::InvalidHandle:
+            throw dcerpc::RpcFault{dcerpc::NcaStatus::ContextMismatch};
+        case dcerpc::RpcStatus::CallFailed:
+            throw dcerpc::DropConnection{};
+        default:
+            throw;
+        }
+    }
+}
+
+void ZaxService::Dispatch(const dcerpc::CallContext& ctx, uint16_t opnum, dcerpc::NdrReader& in,
+                          dcerpc::NdrWriter& out) {
+    auto it = servers_.find(ctx.association);
+    if (it == servers_.end())
+        it = servers_.emplace(ctx.association, factory_(ctx.association)).first;
+    DispatchProcedure(*it->second, opnum, in, out);
+}
+
+void ZaxService::AssociationClosed(dcerpc::AssociationId id) {
+    servers_.erase(id);
+}
+
+} // namespace zax
