@@ -118,20 +118,6 @@ VoiceStatus CheckCall(std::span<In> in, BlockKind kind, const OkiAdpcmState* sta
     return VoiceStatus::Success;
 }
 
-// Size-query protocol shared by both directions. Returns true when the caller should code.
-bool ReserveOutput(std::size_t needed, std::size_t capacity, std::size_t* size,
-                   VoiceStatus* status) {
-    *status = VoiceStatus::Success;
-    if (capacity == 0) {
-        *size = needed;
-        return false;
-    }
-    if (capacity < needed) {
-        *status = VoiceStatus::CodecOutputTooSmall;
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 

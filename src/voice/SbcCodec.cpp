@@ -22,20 +22,6 @@ bool ArgumentsMissing(std::span<In> in, const SbcCodecState* state, std::span<Ou
            (out.data() == nullptr && !out.empty());
 }
 
-// Size-query protocol: returns true when the caller should go on and code.
-bool ReserveOutput(std::size_t needed, std::size_t capacity, std::size_t* size,
-                   VoiceStatus* status) {
-    *status = VoiceStatus::Success;
-    if (capacity == 0) {
-        *size = needed;
-        return false;
-    }
-    if (capacity < needed) {
-        *status = VoiceStatus::CodecOutputTooSmall;
-        return false;
-    }
-    return true;
-}
 
 // ---- encoder ----------------------------------------------------------------------------
 

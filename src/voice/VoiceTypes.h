@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace voice {
@@ -50,6 +51,22 @@ enum class VoiceStatus : std::uint32_t {
 
 constexpr std::uint32_t StatusCode(VoiceStatus s) {
     return static_cast<std::uint32_t>(s);
+}
+
+// The size-query protocol of the block codecs: with no output area the
+// needed size is reported; returns true when the caller should go on and code.
+inline bool ReserveOutput(std::size_t needed, std::size_t capacity, std::size_t* size,
+                   VoiceStatus* status) {
+    *status = VoiceStatus::Success;
+    if (capacity == 0) {
+        *size = needed;
+        return false;
+    }
+    if (capacity < needed) {
+        *status = VoiceStatus::CodecOutputTooSmall;
+        return false;
+    }
+    return true;
 }
 
 } // namespace voice
