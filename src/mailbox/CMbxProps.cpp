@@ -110,7 +110,10 @@ bool CMbxProps::ReadFromServer() {
         return true;
     record_ = {};
     zax::SetText(record_.Number, number_);
-    return CallServer([&] { return server.GetMailbox(record_); }).Succeeded();
+    if (!CallServer([&] { return server.GetMailbox(record_); }).Succeeded())
+        return false;
+    savedName_ = zax::GetText(record_.Name);
+    return true;
 }
 
 void CMbxProps::CreatePages() {
@@ -176,26 +179,24 @@ void CMbxProps::OnApplied() {
 
 bool CMbxProps::Save() {
     zax::VoiceMailServer& server = session_.Server();
-    bool serverHasRecord = true;
-    if (addMode_) {
-        const ui::CallResult r =
-            CallServer([&] { return server.AddMailbox(record_); }, kSaveStatuses);
-        if (r.outcome == ui::CallOutcome::TransportFailure)
-            return false;
-        addMode_ = !r.Succeeded();
-        serverHasRecord = r.Succeeded();
-    } else if (IsModified()) {
+    if (addMode_ || IsModified()) {
         const uint8_t reset = general_ != nullptr && general_->ResetPasswordChecked() ? 1 : 0;
-        const ui::CallResult r =
-            CallServer([&] { return server.ChangeMailbox(record_, reset); }, kSaveStatuses);
+        const ui::CallResult r = CallServer(
+            [&] {
+                return addMode_ ? server.AddMailbox(record_) : server.ChangeMailbox(record_, reset);
+            },
+            kSaveStatuses);
         if (r.outcome == ui::CallOutcome::TransportFailure)
             return false;
-        changed_ = changed_ || r.Succeeded();
-        serverHasRecord = r.Succeeded();
+        if (r.Succeeded()) {
+            changed_ = changed_ || !addMode_;
+            addMode_ = false;
+            savedName_ = zax::GetText(record_.Name);
+        }
     }
-    // The list shows what the server holds: a refused name stays off it.
-    if (row_ != nullptr && serverHasRecord)
-        row_->name = zax::GetText(record_.Name);
+    // The list shows the name the server holds: a refused one stays off it.
+    if (row_ != nullptr)
+        row_->name = savedName_;
     SetModified(false);
     for (MailboxPage* page : pages_)
         if (page != nullptr)

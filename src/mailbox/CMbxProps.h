@@ -66,6 +66,7 @@ private:
     bool prepared_ = false;
     zax::CosNameTable cosNames_{};
     zax::MailboxRecord record_{};
+    std::string savedName_; // the name the server holds
     std::array<MailboxPage*, SlotCount> pages_{};
     CPageMbxGeneral* general_ = nullptr;
 };
