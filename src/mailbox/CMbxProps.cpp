@@ -44,8 +44,11 @@ CMbxProps::CMbxProps(app::Session& session, const std::string& number, MailboxLi
                      QWidget* parent, int initialSlot)
     : PropertySheet(Caption(number), parent), session_(session), number_(number), row_(row),
       initialSlot_(initialSlot) {
+    auto* tabs = findChild<QTabWidget*>();
+    // Every tab stays in sight: the sheet grows to fit them instead of scrolling them.
+    tabs->setUsesScrollButtons(false);
     // Runs after the sheet's own handler has activated the page.
-    connect(findChild<QTabWidget*>(), &QTabWidget::currentChanged, this, [this](int index) {
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
         auto* page = qobject_cast<MailboxPage*>(Page(index));
         if (page != nullptr && page->WasActivated() && ActiveIndex() == index)
             page->OnPageShown();

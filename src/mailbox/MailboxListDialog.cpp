@@ -16,6 +16,7 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <array>
@@ -152,10 +153,18 @@ void MailboxListDialog::CreateColumns() {
 bool MailboxListDialog::OnInitDialog() {
     TemplateDialog::OnInitDialog();
     if (hasColumns_) {
-        // Three equal columns that together just fit the list.
-        const int width = form_->list->viewport()->width() / kColumns - 1;
+        // Three equal columns that together just fit the list, beside the
+        // vertical scroll bar when the rows need one. The texts just filled
+        // in change the buttons' widths, so the layout is settled first; the
+        // scroll bar itself only shows later, so its room is reserved here.
+        layout()->activate();
+        QTreeWidget* list = form_->list;
+        list->doItemsLayout();
+        int available = list->maximumViewportSize().width();
+        if (list->verticalScrollBar()->maximum() > 0)
+            available -= list->verticalScrollBar()->sizeHint().width();
         for (int c = 0; c < kColumns; ++c)
-            form_->list->setColumnWidth(c, width);
+            list->setColumnWidth(c, available / kColumns - 1);
     }
     return true;
 }
