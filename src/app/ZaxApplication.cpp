@@ -1,6 +1,8 @@
 #include "ZaxApplication.h"
 
 #include "LanguageCodes.h"
+#include "app/TimeOfDay.h"
+#include "ui/DataExchange.h"
 #include "ui/LanguageModule.h"
 #include "ui/Messages.h"
 #include "ui/StringIds.h"
@@ -30,7 +32,30 @@ void StoreDefaultEditor(zax::SystemInfo& info, const std::string& editor) {
     std::memcpy(info.DefaultEditor, editor.data(), n);
 }
 
+// The AM and PM texts of the active module, empty where it has none.
+struct ActiveDesignators {
+    std::string am = Designator(StringId::Am);
+    std::string pm = Designator(StringId::Pm);
+    TimeDesignators View() const { return {am, pm}; }
+
+    static std::string Designator(int id) {
+        return LanguageModule::HasString(id) ? LanguageModule::String(id).toStdString()
+                                             : std::string();
+    }
+};
+
 } // namespace
+
+void InstallTimeOfDayConversions() {
+    SetTimeOfDayConversions(
+        [](int seconds) {
+            return QString::fromStdString(
+                FormatTimeOfDay(seconds, false, ActiveDesignators().View()));
+        },
+        [](const QString& text, int& seconds) {
+            return ParseTimeOfDay(text.toStdString(), ActiveDesignators().View(), seconds);
+        });
+}
 
 void ApplyDialogLook() {
     const QColor grey(192, 192, 192);
@@ -78,6 +103,7 @@ bool ZaxApplication::LoadStartupModule() {
 
 bool ZaxApplication::InitInstance() {
     ApplyDialogLook();
+    InstallTimeOfDayConversions();
     session_.systemInfo = zax::SystemInfo{};
     session_.handle = zax::SessionHandle{};
     if (!LoadStartupModule()) {

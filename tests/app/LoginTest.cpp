@@ -6,6 +6,7 @@
 #include "app/ZaxApplication.h"
 #include "dcerpc/RpcError.h"
 #include "server/Records.h"
+#include "ui/DataExchange.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,11 @@ TEST(LoginTest, GoodLoginOpensTheSessionAndShowsTheServerInTheTitle) {
     EXPECT_STREQ(f.session.systemInfo.DefaultEditor, "xdg-open");
     EXPECT_EQ(f.App().MainFrame()->KeepAliveTimer().interval(), 300000);
     EXPECT_TRUE(f.App().MainFrame()->KeepAliveTimer().isActive());
+    // Time edits use the module's designators from now on.
+    EXPECT_EQ(ui::FormatTimeForDisplay(13 * 3600 + 5 * 60).toStdString(), "01:05 PM");
+    int seconds = 0;
+    EXPECT_TRUE(ui::ParseTimeFromDisplay(QStringLiteral("9:30 am"), seconds));
+    EXPECT_EQ(seconds, 9 * 3600 + 30 * 60);
 
     f.End(); // the end of the program closes the session
     EXPECT_EQ(f.server.recorder().Count(OpCloseSession), 1u);

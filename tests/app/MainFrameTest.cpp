@@ -1,6 +1,7 @@
 // The main frame: command availability, the keep-alive, closing with the
 // placement, help and the view toggles.
 #include "GuiTestSupport.h"
+#include "app/AboutDialog.h"
 #include "app/MainFrame.h"
 #include "ui/ResourceIds.h"
 
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -173,6 +176,28 @@ TEST(MainFrameTest, ViewTogglesHideTheBarsAndTheirCheckMarks) {
     EXPECT_EQ(frame.DefaultHeight(), defaultHeight);
     toolbar->trigger();
     EXPECT_TRUE(toolbar->isChecked());
+}
+
+TEST(MainFrameTest, ClickForHelpShowsTheTopicOfTheClickedItemInsteadOfRunningIt) {
+    FrameFixture f;
+    app::CMainFrame& frame = f.Create();
+    frame.OnCommand(CommandId::ContextHelp);
+    QWidget* button = frame.ToolBar()->widgetForAction(frame.ToolbarAction(CommandId::Language));
+    ASSERT_NE(button, nullptr);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(4, 4), button->mapToGlobal(QPointF(4, 4)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    EXPECT_EQ(f.hooks.helpContexts, std::vector<int>{65536 + CommandId::Language});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the Language dialog did not open
+}
+
+TEST(MainFrameTest, AboutBoxShowsTheBuildVersion) {
+    app::AboutDialog about;
+    about.show();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+                    .match(about.ControlText(AboutCtl::Version))
+                    .hasMatch());
+    EXPECT_EQ(about.windowTitle().toStdString(), "About ZAX Manager");
 }
 
 } // namespace
