@@ -21,7 +21,11 @@ class TempFile {
 public:
     explicit TempFile(const std::filesystem::path& target) {
         const auto dir = target.has_parent_path() ? target.parent_path() : ".";
-        name_ = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+        // Appended piece by piece: GCC 12 at -O3 warns falsely about "." + string.
+        std::string hidden = ".";
+        hidden += target.filename().string();
+        hidden += ".XXXXXX";
+        name_ = (dir / hidden).string();
         fd_ = ::mkstemp(name_.data());
         if (fd_ < 0)
             Failed("cannot create a temporary file beside " + target.string(), errno);

@@ -3,7 +3,9 @@
 #include "Pdu.h"
 
 #include <arpa/inet.h>
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <stdexcept>
@@ -33,7 +35,11 @@ TcpSocket& TcpSocket::operator=(TcpSocket&& o) noexcept {
     if (this != &o) {
         Close();
         fd_ = o.fd_;
+        in_ = std::move(o.in_);
+        inPos_ = o.inPos_;
+        inEnd_ = o.inEnd_;
         o.fd_ = -1;
+        o.inPos_ = o.inEnd_ = 0;
     }
     return *this;
 }
@@ -75,14 +81,32 @@ bool TcpSocket::SendAll(std::span<const uint8_t> data) {
 }
 
 bool TcpSocket::RecvExact(uint8_t* out, size_t n) {
-    size_t off = 0;
+    size_t off = std::min(n, inEnd_ - inPos_);
+    if (off > 0) {
+        std::memcpy(out, in_.data() + inPos_, off);
+        inPos_ += off;
+    }
     while (off < n) {
-        ssize_t got = ::recv(fd_, out + off, n - off, 0);
+        const size_t want = n - off;
+        const bool direct = want >= kReadAhead;
+        if (!direct && in_.size() < kReadAhead)
+            in_.resize(kReadAhead);
+        uint8_t* into = direct ? out + off : in_.data();
+        ssize_t got = ::recv(fd_, into, direct ? want : kReadAhead, 0);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             return false;
-        off += static_cast<size_t>(got);
+        const size_t count = static_cast<size_t>(got);
+        if (direct) {
+            off += count;
+            continue;
+        }
+        const size_t take = std::min(count, want);
+        std::memcpy(out + off, in_.data(), take);
+        off += take;
+        inPos_ = take;
+        inEnd_ = count;
     }
     return true;
 }
@@ -93,6 +117,7 @@ void TcpSocket::ShutdownBoth() {
 }
 
 void TcpSocket::Close() {
+    inPos_ = inEnd_ = 0;
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;

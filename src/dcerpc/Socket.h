@@ -13,7 +13,11 @@ class TcpSocket {
 public:
     TcpSocket() = default;
     explicit TcpSocket(int fd) : fd_(fd) {}
-    TcpSocket(TcpSocket&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
+    TcpSocket(TcpSocket&& o) noexcept
+        : fd_(o.fd_), in_(std::move(o.in_)), inPos_(o.inPos_), inEnd_(o.inEnd_) {
+        o.fd_ = -1;
+        o.inPos_ = o.inEnd_ = 0;
+    }
     TcpSocket& operator=(TcpSocket&& o) noexcept;
     TcpSocket(const TcpSocket&) = delete;
     TcpSocket& operator=(const TcpSocket&) = delete;
@@ -29,7 +33,13 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
 
 private:
+    // Reads ahead so that a PDU's header and body usually arrive with one
+    // system call; larger reads go straight to the caller's buffer.
+    static constexpr size_t kReadAhead = 16384;
     int fd_ = -1;
+    std::vector<uint8_t> in_;
+    size_t inPos_ = 0;
+    size_t inEnd_ = 0;
 };
 
 class TcpListener {

@@ -101,6 +101,12 @@ inline constexpr int ServerOutOfSync = 61316;
 inline constexpr int OnlyOneSession = 61318;
 inline constexpr int NotInitialized = 61408;
 
+// Main frame: the idle status-bar text and the lock-key indicators
+inline constexpr int IdleMessage = 57345;
+inline constexpr int IndicatorCaps = 59137;
+inline constexpr int IndicatorNum = 59138;
+inline constexpr int IndicatorScroll = 59139;
+
 // Texts for recognised server statuses
 inline constexpr int ClidNumberExists = 61230;
 inline constexpr int NoMailboxEntries = 61231;

@@ -1,0 +1,113 @@
+#include "LanguageDialog.h"
+
+#include "LanguageCodes.h"
+#include "MainFrame.h"
+#include "ui/HelpViewer.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
+#include "ui_LanguageDialog.h"
+
+#include <QButtonGroup>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+
+namespace app {
+
+using namespace ui;
+
+LanguageDialog::LanguageDialog(const ConfigFile& config, int& languageCode, Session& session,
+                               CMainFrame& frame, QWidget* parent)
+    : TemplateDialog(DialogId::Language, parent), form_(new Ui::LanguageDialog), config_(config),
+      languageCode_(languageCode), session_(session), frame_(frame) {
+    form_->setupUi(this);
+    // Radios without a group of their own: a code no radio stands for must
+    // be able to show none of them checked.
+    for (const LanguageChoice& choice : kLanguageChoices) {
+        if (auto* radio = ControlAs<QRadioButton>(choice.radioId)) {
+            radio->setAutoExclusive(false);
+            connect(radio, &QRadioButton::clicked, this, [this, id = choice.radioId] {
+                for (const LanguageChoice& other : kLanguageChoices) {
+                    SetChecked(other.radioId, other.radioId == id);
+                }
+            });
+        }
+    }
+}
+
+LanguageDialog::~LanguageDialog() = default;
+
+bool LanguageDialog::OnInitDialog() {
+    for (const LanguageChoice& choice : kLanguageChoices) {
+        SetChecked(choice.radioId, choice.code == languageCode_);
+        EnableControl(choice.radioId,
+                      !LanguageModule::FindFile(QString::fromLatin1(choice.enablingFile)).isEmpty());
+    }
+    codeOnOpening_ = SelectedCode();
+    return true;
+}
+
+int LanguageDialog::SelectedCode() const {
+    for (const LanguageChoice& choice : kLanguageChoices) {
+        if (IsChecked(choice.radioId)) {
+            return choice.code;
+        }
+    }
+    return 0;
+}
+
+void LanguageDialog::OnOK() {
+    const int code = SelectedCode();
+    if (code == codeOnOpening_) {
+        EndDialog(kAnswerOk);
+        return;
+    }
+    const LanguageChoice& choice = *FindLanguageChoice(code);
+    const QString baseName = QString::fromLatin1(choice.baseName);
+    const QString moduleFile = baseName + QStringLiteral(".dll");
+    if (!LanguageModule::Load(moduleFile)) {
+        ShowStandardMessage(LanguageModule::String(StringId::ErrorLoadingPrefix) + moduleFile);
+        EndDialog(kAnswerOk);
+        return;
+    }
+    languageCode_ = code;
+    session_.systemInfo.LanguageCode = static_cast<int16_t>(code);
+    frame_.ApplyNewLanguage();
+    ApplyTexts(); // the dialog itself, should it stay open
+    if (!config_.WriteLanguage(code)) {
+        ShowStatusMessage(StringId::ErrorWritingIni);
+        codeOnOpening_ = code; // the new module is in use already
+        return;
+    }
+    CopyHelpFiles(baseName);
+    EndDialog(kAnswerOk);
+}
+
+// The help window reads "gui.hlp"/"gui.cnt" beside the program; the new
+// language's pair replaces them. A pair that cannot be copied is reported by
+// its source name, and the other one is still copied.
+void LanguageDialog::CopyHelpFiles(const QString& baseName) {
+    const QFileInfo help(HelpViewer::Instance().HelpFile());
+    const QString directory = help.absolutePath();
+    const QString target = help.completeBaseName();
+    for (const char* suffix : {".hlp", ".cnt"}) {
+        const QString source = LanguageModule::FindFile(baseName + QLatin1String(suffix));
+        const QString destination = directory + QLatin1Char('/') + target + QLatin1String(suffix);
+        bool copied = false;
+        if (!source.isEmpty()) {
+            if (QFileInfo(source).absoluteFilePath() == QFileInfo(destination).absoluteFilePath()) {
+                copied = true;
+            } else {
+                QFile::remove(destination);
+                copied = QFile::copy(source, destination);
+            }
+        }
+        if (!copied) {
+            ShowMessage(LanguageModule::String(StringId::CannotFindPrefix) + baseName + QLatin1String(suffix));
+        }
+    }
+}
+
+} // namespace app

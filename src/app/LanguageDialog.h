@@ -1,0 +1,43 @@
+#pragma once
+// The Language dialog: switches the language module while the program runs,
+// remembers the choice in the configuration file and puts the help files of
+// the new language in place.
+#include "app/ConfigFile.h"
+#include "app/Session.h"
+#include "ui/TemplateDialog.h"
+
+#include <memory>
+
+namespace Ui {
+class LanguageDialog;
+}
+
+namespace app {
+
+class CMainFrame;
+
+class LanguageDialog : public ui::TemplateDialog {
+    Q_OBJECT
+public:
+    LanguageDialog(const ConfigFile& config, int& languageCode, Session& session,
+                   CMainFrame& frame, QWidget* parent = nullptr);
+    ~LanguageDialog() override;
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    // The code of the checked radio, 0 when none is checked.
+    int SelectedCode() const;
+    void CopyHelpFiles(const QString& baseName);
+
+    std::unique_ptr<Ui::LanguageDialog> form_;
+    const ConfigFile& config_;
+    int& languageCode_;
+    Session& session_;
+    CMainFrame& frame_;
+    int codeOnOpening_ = 0;
+};
+
+} // namespace app

@@ -1,0 +1,76 @@
+#include "LoginDialog.h"
+
+#include "app/HostHistory.h"
+#include "ui/Messages.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
+#include "ui_LoginDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace app {
+
+using namespace ui;
+
+LoginDialog::LoginDialog(const ConfigFile& config, HostLookup lookup, QWidget* parent)
+    : TemplateDialog(DialogId::Login, parent), form_(new Ui::LoginDialog), config_(config),
+      lookup_(std::move(lookup)) {
+    form_->setupUi(this);
+    form_->server->setMaxCount(static_cast<int>(kMaxHostHistory));
+    // The history is ours to order; the combo must not add typed texts itself.
+    form_->server->setInsertPolicy(QComboBox::NoInsert);
+}
+
+LoginDialog::~LoginDialog() = default;
+
+bool LoginDialog::OnInitDialog() {
+    form_->server->clear();
+    for (const std::string& host : SplitHostList(config_.ReadHosts())) {
+        form_->server->addItem(QString::fromStdString(host));
+    }
+    if (form_->server->count() > 0) {
+        form_->server->setCurrentIndex(0);
+    }
+    form_->password->clear();
+    form_->password->setFocus();
+    return true;
+}
+
+std::vector<std::string> LoginDialog::HistoryEntries() const {
+    std::vector<std::string> hosts;
+    for (int i = 0; i < form_->server->count(); ++i) {
+        hosts.push_back(form_->server->itemText(i).toStdString());
+    }
+    return hosts;
+}
+
+void LoginDialog::OnOK() {
+    const std::string server = form_->server->currentText().toStdString();
+    const std::string password = form_->password->text().toStdString();
+
+    const ResolvedServer resolved = ResolveServerAddress(server, lookup_);
+    if (resolved.code != FieldValid) {
+        ShowStatusMessage(StringId::InvalidIpAddress);
+        return;
+    }
+
+    std::vector<std::string> hosts = HistoryEntries();
+    AddHostToHistory(hosts, server);
+    form_->server->clear();
+    for (const std::string& host : hosts) {
+        form_->server->addItem(QString::fromStdString(host));
+    }
+    form_->server->setCurrentIndex(0);
+    if (!config_.WriteHosts(hosts)) {
+        ShowStatusMessage(StringId::ErrorWritingIni);
+        return;
+    }
+
+    serverText_ = server;
+    password_ = password;
+    address_ = resolved.address;
+    EndDialog(kAnswerOk);
+}
+
+} // namespace app

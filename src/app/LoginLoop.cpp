@@ -1,0 +1,170 @@
+#include "LoginLoop.h"
+
+#include "ConnectingDialog.h"
+#include "LoginDialog.h"
+#include "dcerpc/RpcError.h"
+#include "server/RpcVoiceMailServer.h"
+#include "server/ServerBinding.h"
+#include "ui/Messages.h"
+#include "ui/StringIds.h"
+#include "ui/WaitCursor.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace app {
+
+using ui::StringId::ErrorCommunicating;
+
+namespace {
+
+constexpr uint16_t kStatusNotInitialized = 31012;
+constexpr uint16_t kStatusSessionActive = 31020;
+constexpr size_t kMaxAdminPasswordChars = sizeof(zax::SystemInfo::AdminPassword) - 1;
+
+class RpcLink : public ServerLink {
+public:
+    explicit RpcLink(std::unique_ptr<zax::ServerBinding> binding)
+        : binding_(std::move(binding)), server_(*binding_) {}
+    zax::VoiceMailServer& Server() override { return server_; }
+
+private:
+    std::unique_ptr<zax::ServerBinding> binding_;
+    zax::RpcVoiceMailServer server_;
+};
+
+void CopyText(char* field, size_t capacity, const std::string& text) {
+    const size_t n = std::min(text.size(), capacity - 1);
+    std::memcpy(field, text.data(), n);
+    std::memset(field + n, 0, capacity - n);
+}
+
+// The message for a refused GetSystemInfo status.
+int SystemInfoStatusMessage(uint16_t status) {
+    switch (status) {
+    case kStatusNotInitialized:
+        return ui::StringId::NotInitialized;
+    case kStatusSessionActive:
+        return ui::StringId::OnlyOneSession;
+    default:
+        return ui::StringId::ServerOutOfSync;
+    }
+}
+
+// One attempt with what the dialog gave: the message id of its failure, or
+// nothing when the server accepted the password.
+std::optional<int> TryLogin(Session& session, const LoginDialog& dialog,
+                            std::unique_ptr<ServerLink>& link, const ServerConnector& connector,
+                            QWidget* parent) {
+    ui::WaitCursor wait;
+    uint32_t status = 0;
+    try {
+        link = connector(dialog.address(), status);
+    } catch (const dcerpc::RpcError&) {
+        link.reset();
+    }
+    if (!link || status != 0) {
+        link.reset();
+        return ErrorCommunicating;
+    }
+
+    zax::SystemInfo info{};
+    uint16_t infoStatus = 0;
+    {
+        ConnectingDialog connecting(parent);
+        connecting.ShowNow();
+        try {
+            infoStatus = link->Server().GetSystemInfo(info);
+        } catch (const dcerpc::RpcError&) {
+            CopyText(session.systemInfo.ServerAddress, sizeof info.ServerAddress, dialog.address());
+            link.reset();
+            return ErrorCommunicating;
+        }
+    }
+    session.systemInfo = info;
+    CopyText(session.systemInfo.ServerAddress, sizeof info.ServerAddress, dialog.address());
+
+    if (infoStatus != 0) {
+        return SystemInfoStatusMessage(infoStatus);
+    }
+    if (info.CompatibilityLevel != zax::RequiredCompatibilityLevel) {
+        return ui::StringId::ServerOutOfSync;
+    }
+    if (!PasswordMatches(dialog.password(), info)) {
+        return ui::StringId::InvalidPassword;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::unique_ptr<ServerLink> ConnectOverRpc(const std::string& address, uint32_t& status) {
+    auto binding = zax::ServerBinding::FromString("ncacn_ip_tcp:" + address + "[]", status);
+    if (!binding) {
+        return nullptr;
+    }
+    return std::make_unique<RpcLink>(std::move(binding));
+}
+
+bool PasswordMatches(const std::string& typed, const zax::SystemInfo& info) {
+    if (typed.size() > kMaxAdminPasswordChars) {
+        return false;
+    }
+    const char* held = info.AdminPassword;
+    const size_t heldLength = strnlen(held, kMaxAdminPasswordChars);
+    return typed.size() == heldLength && std::memcmp(typed.data(), held, heldLength) == 0;
+}
+
+std::unique_ptr<ServerLink> RunLoginLoop(Session& session, const ConfigFile& config,
+                                         const ServerConnector& connector,
+                                         const HostLookup& lookup, QWidget* parent) {
+    for (;;) {
+        LoginDialog dialog(config, lookup, parent);
+        if (dialog.DoModal() != ui::kAnswerOk) {
+            return nullptr;
+        }
+        std::unique_ptr<ServerLink> link;
+        if (const auto failure = TryLogin(session, dialog, link, connector, parent)) {
+            session.server = nullptr;
+            ui::ShowStatusMessage(*failure);
+            continue;
+        }
+        session.server = &link->Server();
+        session.serverName = dialog.serverText();
+        session.password = dialog.password();
+        session.address = dialog.address();
+        return link;
+    }
+}
+
+bool OpenAdministrationSession(Session& session) {
+    uint16_t status = 0;
+    try {
+        status = session.Server().OpenSession(session.handle);
+    } catch (const dcerpc::RpcError&) {
+        ui::ShowStatusMessage(ErrorCommunicating);
+        return false;
+    }
+    if (status == kStatusSessionActive) {
+        ui::ShowStatusMessage(ui::StringId::OnlyOneSession);
+        return false;
+    }
+    if (status != 0) {
+        ui::ShowStatusMessage(ui::StringId::NetworkErrorTerminating);
+        return false;
+    }
+    return true;
+}
+
+void CloseAdministrationSession(Session& session) noexcept {
+    if (session.server == nullptr) {
+        return;
+    }
+    try {
+        (void)session.Server().CloseSession(session.handle);
+    } catch (...) { // NOLINT(bugprone-empty-catch): nothing is left to tell
+    }
+}
+
+} // namespace app

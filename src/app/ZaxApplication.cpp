@@ -1,0 +1,146 @@
+#include "ZaxApplication.h"
+
+#include "LanguageCodes.h"
+#include "app/TimeOfDay.h"
+#include "ui/DataExchange.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/StringIds.h"
+#include "ui/UiHooks.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include <algorithm>
+#include <cstring>
+
+namespace app {
+
+using namespace ui;
+
+namespace {
+
+void ShowIniReadError() {
+    Hooks().standardBox(LanguageModule::String(StringId::ProgramTitle),
+                        LanguageModule::String(StringId::ErrorReadingIni),
+                        StandardBoxIcon::Warning);
+}
+
+void StoreDefaultEditor(zax::SystemInfo& info, const std::string& editor) {
+    const size_t n = std::min(editor.size(), sizeof info.DefaultEditor - 1);
+    std::memset(info.DefaultEditor, 0, sizeof info.DefaultEditor);
+    std::memcpy(info.DefaultEditor, editor.data(), n);
+}
+
+// The AM and PM texts of the active module, empty where it has none.
+struct ActiveDesignators {
+    std::string am = Designator(StringId::Am);
+    std::string pm = Designator(StringId::Pm);
+    TimeDesignators View() const { return {am, pm}; }
+
+    static std::string Designator(int id) {
+        return LanguageModule::HasString(id) ? LanguageModule::String(id).toStdString()
+                                             : std::string();
+    }
+};
+
+} // namespace
+
+void InstallTimeOfDayConversions() {
+    SetTimeOfDayConversions(
+        [](int seconds) {
+            return QString::fromStdString(
+                FormatTimeOfDay(seconds, false, ActiveDesignators().View()));
+        },
+        [](const QString& text, int& seconds) {
+            return ParseTimeOfDay(text.toStdString(), ActiveDesignators().View(), seconds);
+        });
+}
+
+void ApplyDialogLook() {
+    const QColor grey(192, 192, 192);
+    QPalette palette = QApplication::palette();
+    for (const auto role : {QPalette::Window, QPalette::Button}) {
+        palette.setColor(role, grey);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, Qt::black);
+        palette.setColor(QPalette::Inactive, role, Qt::black);
+    }
+    // Greyed items stay readable on the grey background.
+    const QColor greyed(128, 128, 128);
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Disabled, role, greyed);
+    }
+    QApplication::setPalette(palette);
+}
+
+ZaxApplication::ZaxApplication(ConfigFile config, const CommandTable& commands, Session& session,
+                               ServerConnector connector, HostLookup lookup)
+    : config_(std::move(config)), commands_(commands), session_(session),
+      connector_(std::move(connector)), lookup_(std::move(lookup)) {}
+
+ZaxApplication::~ZaxApplication() {
+    frame_.reset();
+    LanguageModule::Release();
+    CloseAdministrationSession(session_);
+    session_.server = nullptr;
+}
+
+bool ZaxApplication::LoadStartupModule() {
+    const std::optional<int> code = config_.ReadLanguage();
+    if (!code) {
+        ShowIniReadError();
+        return false;
+    }
+    languageCode_ = *code;
+    const QString module = ModuleFileForCode(languageCode_);
+    if (!LanguageModule::Load(module)) {
+        ShowStandardMessage(LanguageModule::String(StringId::ErrorLoadingPrefix) + module);
+    }
+    return true;
+}
+
+bool ZaxApplication::InitInstance() {
+    ApplyDialogLook();
+    InstallTimeOfDayConversions();
+    session_.systemInfo = zax::SystemInfo{};
+    session_.handle = zax::SessionHandle{};
+    if (!LoadStartupModule()) {
+        return false;
+    }
+    // Nothing to start for the network layer here: sockets need no set-up.
+    link_ = RunLoginLoop(session_, config_, connector_, lookup_);
+    if (!link_) {
+        return false;
+    }
+    session_.systemInfo.LanguageCode = static_cast<int16_t>(languageCode_);
+
+    if (!config_.ReadPrintTo()) {
+        ShowIniReadError();
+        return false;
+    }
+    session_.systemInfo.PrintDestination = zax::PrintDisplayLocally;
+    StoreDefaultEditor(session_.systemInfo, config_.ReadDefaultEditor());
+
+    if (!OpenAdministrationSession(session_)) {
+        return false;
+    }
+    return CreateMainFrame();
+}
+
+bool ZaxApplication::CreateMainFrame() {
+    const WindowPlacement placement = config_.ReadWindowPlacement();
+    frame_ = std::make_unique<CMainFrame>(session_, config_, commands_, languageCode_);
+    if (!frame_->Create()) {
+        frame_.reset();
+        return false;
+    }
+    frame_->PlaceAndTitle(placement, QString::fromStdString(session_.serverName));
+    frame_->RefreshMenuAvailability();
+    frame_->show();
+    frame_->update();
+    return true;
+}
+
+} // namespace app

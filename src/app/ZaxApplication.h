@@ -1,0 +1,54 @@
+#pragma once
+// The application object: the program's life from choosing the language
+// module through the log-in and the session to the main frame, and the end
+// steps (module released, session closed) however start-up went.
+#include "app/CommandTable.h"
+#include "app/ConfigFile.h"
+#include "app/HostName.h"
+#include "app/LoginLoop.h"
+#include "app/MainFrame.h"
+#include "app/Session.h"
+
+#include <memory>
+
+namespace app {
+
+class ZaxApplication {
+public:
+    ZaxApplication(ConfigFile config, const CommandTable& commands, Session& session,
+                   ServerConnector connector = ConnectOverRpc,
+                   HostLookup lookup = LookupHostIPv4);
+    // The end of the program: releases the module and closes the session.
+    ~ZaxApplication();
+    ZaxApplication(const ZaxApplication&) = delete;
+    ZaxApplication& operator=(const ZaxApplication&) = delete;
+
+    // Start-up; true when the main frame is shown. On false the program
+    // ends without running its message loop.
+    bool InitInstance();
+
+    CMainFrame* MainFrame() const { return frame_.get(); }
+    int LanguageCode() const { return languageCode_; }
+    const ConfigFile& Config() const { return config_; }
+
+private:
+    bool LoadStartupModule();
+    bool CreateMainFrame();
+
+    ConfigFile config_;
+    const CommandTable& commands_;
+    Session& session_;
+    ServerConnector connector_;
+    HostLookup lookup_;
+    std::unique_ptr<ServerLink> link_;
+    std::unique_ptr<CMainFrame> frame_;
+    int languageCode_ = 0;
+};
+
+// Time edits show and read times with the active module's AM and PM texts.
+void InstallTimeOfDayConversions();
+
+// The dialog look: light grey background with black text.
+void ApplyDialogLook();
+
+} // namespace app

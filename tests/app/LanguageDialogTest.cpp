@@ -1,0 +1,204 @@
+// Switching the language while the program runs.
+#include "GuiTestSupport.h"
+#include "app/LanguageDialog.h"
+#include "ui/HelpViewer.h"
+#include "ui/ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QRadioButton>
+
+namespace {
+
+using namespace guitest;
+using namespace ui;
+
+constexpr int kRadios[] = {1002, 1003, 1004, 1005, 1006};
+
+// Runs the Language dialog without its modal loop: shown, answered, closed.
+struct LanguageFixture : FrameFixture {
+    TempDir helpDir;
+    ModuleReset moduleReset;
+    std::unique_ptr<app::LanguageDialog> dialog;
+    QString savedHelpFile = HelpViewer::Instance().HelpFile();
+
+    LanguageFixture() { HelpViewer::Instance().SetHelpFile(Path(helpDir / "gui.hlp")); }
+    ~LanguageFixture() { HelpViewer::Instance().SetHelpFile(savedHelpFile); }
+
+    static QString Path(const std::filesystem::path& p) { return QString::fromStdString(p); }
+
+    app::LanguageDialog& Open(const app::ConfigFile& file) {
+        if (!frame) {
+            Create(file);
+        }
+        configForDialog_ = std::make_unique<app::ConfigFile>(file);
+        dialog = std::make_unique<app::LanguageDialog>(*configForDialog_, languageCode, session,
+                                                       *frame, frame.get());
+        dialog->show();
+        return *dialog;
+    }
+    app::LanguageDialog& Open() { return Open(config.File()); }
+    QRadioButton* Radio(int id) { return dialog->ControlAs<QRadioButton>(id); }
+    void Choose(int id) { Radio(id)->click(); }
+    void PressOk() { dialog->ControlAs<QAbstractButton>(ControlId::Ok)->click(); }
+    int CheckedRadios() {
+        int n = 0;
+        for (const int id : kRadios) {
+            n += Radio(id)->isChecked() ? 1 : 0;
+        }
+        return n;
+    }
+
+private:
+    std::unique_ptr<app::ConfigFile> configForDialog_;
+};
+
+// Makes a directory holding only the named module files (copies of the
+// built ones) the current directory, where the module search looks.
+class ModuleDirectory {
+public:
+    explicit ModuleDirectory(std::initializer_list<const char*> files) {
+        for (const char* name : files) {
+            QFile::copy(QStringLiteral(ZAX_BIN_DIR "/") + QLatin1String(name),
+                        QString::fromStdString(dir_ / name));
+        }
+        QDir::setCurrent(QString::fromStdString(dir_.Path()));
+    }
+    ~ModuleDirectory() { QDir::setCurrent(QStringLiteral(ZAX_BIN_DIR)); }
+    std::filesystem::path operator/(const char* name) const { return dir_ / name; }
+
+private:
+    TempDir dir_;
+};
+
+TEST(LanguageDialogTest, SwitchingToFrenchChangesEverythingVisibleAndIsRemembered) {
+    LanguageFixture f;
+    app::LanguageDialog& dialog = f.Open();
+    EXPECT_TRUE(f.Radio(1002)->isChecked());
+    f.Choose(1003);
+    f.PressOk();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(LanguageModule::LoadedName().toStdString(), "frenchca.dll");
+    EXPECT_EQ(f.languageCode, 2);
+    EXPECT_EQ(f.session.systemInfo.LanguageCode, 2);
+    // The title is the program's alone: the server name returns with the next start.
+    EXPECT_EQ(f.frame->windowTitle().toStdString(), "Gestionnaire ZAX");
+    EXPECT_EQ(f.frame->menuBar()->actions().at(0)->text().toStdString(), "&Fichier");
+    EXPECT_EQ(f.config.File().ReadLanguage(), 2);
+    for (const char* suffix : {".hlp", ".cnt"}) {
+        QFile copied(LanguageFixture::Path(f.helpDir / (std::string("gui") + suffix)));
+        QFile source(QStringLiteral(ZAX_BIN_DIR "/frenchca") + QLatin1String(suffix));
+        ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copied.readAll(), source.readAll()) << suffix;
+    }
+    EXPECT_TRUE(f.hooks.messages.empty());
+}
+
+TEST(LanguageDialogTest, RadioOnOpeningFollowsTheCode) {
+    const std::pair<int, int> rows[] = {{1, 1002}, {2, 1003}, {3, 1004}, {8, 1005}, {12, 1006},
+                                        {5, 0}};
+    for (const auto& [code, radio] : rows) {
+        SCOPED_TRACE(code);
+        LanguageFixture f;
+        f.languageCode = code;
+        f.Open();
+        if (radio == 0) {
+            EXPECT_EQ(f.CheckedRadios(), 0);
+        } else {
+            EXPECT_TRUE(f.Radio(radio)->isChecked());
+            EXPECT_EQ(f.CheckedRadios(), 1);
+        }
+    }
+}
+
+TEST(LanguageDialogTest, UnchangedChoiceNeitherLoadsNorWrites) {
+    for (const int code : {1, 5}) { // 5: no radio, and OK without choosing one
+        SCOPED_TRACE(code);
+        LanguageFixture f;
+        f.languageCode = code;
+        // Any write to this file would fail and say so.
+        app::LanguageDialog& dialog = f.Open(app::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini"));
+        f.PressOk();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_TRUE(f.hooks.messages.empty());
+        EXPECT_TRUE(LanguageModule::LoadedName().isEmpty());
+        EXPECT_EQ(f.languageCode, code);
+    }
+}
+
+TEST(LanguageDialogTest, AustraliaIsOfferedOnlyWithItsMarkerFile) {
+    {
+        ModuleDirectory modules({"englishus.dll", "frenchca.dll"});
+        LanguageFixture f;
+        f.Open();
+        EXPECT_TRUE(f.Radio(1002)->isEnabled());
+        EXPECT_TRUE(f.Radio(1003)->isEnabled());
+        EXPECT_FALSE(f.Radio(1004)->isEnabled());
+        EXPECT_FALSE(f.Radio(1005)->isEnabled());
+        EXPECT_FALSE(f.Radio(1006)->isEnabled());
+    }
+    LanguageFixture f; // the build directory holds the marker
+    f.Open();
+    EXPECT_TRUE(f.Radio(1006)->isEnabled());
+    f.Choose(1006);
+    f.PressOk();
+    EXPECT_EQ(LanguageModule::LoadedName().toStdString(), "englishus.dll");
+    EXPECT_EQ(f.languageCode, 12);
+    EXPECT_EQ(f.config.File().ReadLanguage(), 12);
+}
+
+TEST(LanguageDialogTest, FailuresAreReportedAsTheyHappen) {
+    {
+        // A module that cannot be loaded: the language stays as it was.
+        ModuleDirectory modules({"englishus.dll"});
+        std::ofstream(modules / "spanish.dll") << "not a module";
+        LanguageFixture f;
+        app::LanguageDialog& dialog = f.Open();
+        f.Choose(1004);
+        f.PressOk();
+        EXPECT_EQ(f.hooks.standardBoxes, std::vector<std::string>{"Error loading spanish.dll"});
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(f.languageCode, 1);
+        EXPECT_EQ(f.config.File().ReadLanguage(), 1);
+    }
+    {
+        // The help topics are missing: said once, the contents are still copied.
+        ModuleDirectory modules({"englishuk.dll", "englishuk.cnt"});
+        LanguageFixture f;
+        f.Open();
+        f.Choose(1005);
+        f.PressOk();
+        EXPECT_EQ(f.hooks.messages, std::vector<std::string>{"Cannot find englishuk.hlp"});
+        EXPECT_TRUE(std::filesystem::exists(f.helpDir / "gui.cnt"));
+        EXPECT_EQ(f.config.File().ReadLanguage(), 8);
+    }
+    {
+        // The file cannot be written: the dialog stays, the new module is in use.
+        LanguageFixture f;
+        app::LanguageDialog& dialog = f.Open(app::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini"));
+        f.Choose(1003);
+        f.PressOk();
+        EXPECT_EQ(f.hooks.messages,
+                  std::vector<std::string>{"Erreur d'écriture dans ZAXMGR.INI"});
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(LanguageModule::LoadedName().toStdString(), "frenchca.dll");
+        dialog.close();
+    }
+}
+
+TEST(LanguageDialogTest, F1InTheDialogShowsItsTopic) {
+    LanguageFixture f;
+    app::LanguageDialog& dialog = f.Open();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &f1);
+    EXPECT_EQ(f.hooks.helpContexts, std::vector<int>{131072 + 110});
+}
+
+} // namespace
