@@ -255,10 +255,11 @@ SimState MakeDemoState() {
     s.capacity = {100, 20, 50, 10};
     s.vpimAvailable = 1;
 
+    // Owners who set their mailbox up chose a password of their own.
     for (const auto& d : kMailboxes)
-        s.mailboxes.emplace(d.number, Mailbox{MakeMailbox(d), true});
+        s.mailboxes.emplace(d.number, Mailbox{MakeMailbox(d), true, true});
     for (const char* number : kUninitialized)
-        s.mailboxes.at(number).initialized = false;
+        s.mailboxes.at(number) = {s.mailboxes.at(number).record, false, false};
 
     s.groupLists.emplace("9001",
                          VoiceList("9001", "SALES_TEAM", {"2004", "2005", "2006", "2007"}, s));

@@ -6,11 +6,24 @@
 #include "SimModel.h"
 #include "UnservedServer.h"
 
+#include <optional>
+#include <string>
+
 namespace zaxsim {
 
 // Statuses the simulated server answers with.
 inline constexpr zax::ServerStatus StatusNotInitialized = 31012;
+inline constexpr zax::ServerStatus StatusNoEntry = 31012; // none, no more, or the table is full
 inline constexpr zax::ServerStatus StatusSessionActive = 31020;
+inline constexpr zax::ServerStatus StatusStillReferenced = 31027;
+inline constexpr zax::ServerStatus StatusAlreadyExists = 31028;
+inline constexpr zax::ServerStatus StatusExtensionUsed = 31029;
+inline constexpr zax::ServerStatus StatusAlternate1Used = 31030;
+inline constexpr zax::ServerStatus StatusAlternate2Used = 31031;
+// The simulator's answer to a record it cannot store (a malformed number, a
+// class of service out of range); the client shows it as a server error.
+inline constexpr zax::ServerStatus StatusInvalidRecord = 31033;
+inline constexpr zax::ServerStatus StatusSystemMailbox = 31034;
 inline constexpr int16_t CompatibilityLevel = 16;
 
 class SimConnection : public UnservedServer {
@@ -25,9 +38,36 @@ public:
     zax::ServerStatus GetSystemInfo(zax::SystemInfo& info) override;
     void KeepAlive() override;
 
+    // Mailboxes, their enumeration and the classes of service (SimMailboxes.cpp).
+    zax::ServerStatus FindFirstEntry(zax::EntrySummary& entry, int16_t kind,
+                                     uint8_t selection) override;
+    zax::ServerStatus FindNextEntry(zax::EntrySummary& entry) override;
+    zax::ServerStatus FindNextEntries(std::span<zax::EntrySummary> entries, int16_t max,
+                                      int16_t& count) override;
+    zax::ServerStatus AddMailbox(const zax::MailboxRecord& record) override;
+    zax::ServerStatus GetMailbox(zax::MailboxRecord& record) override;
+    zax::ServerStatus ChangeMailbox(const zax::MailboxRecord& record,
+                                    uint8_t resetPassword) override;
+    zax::ServerStatus DeleteMailbox(const zax::MailboxRecord& record) override;
+    zax::ServerStatus GetCosNames(zax::CosNameTable& names) override;
+    zax::ServerStatus GetClassOfService(zax::CosRecord& record) override;
+    zax::ServerStatus SetClassOfService(const zax::CosRecord& record) override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;
+
+private:
+    // The enumeration FindFirstEntry started on this connection: its kind and
+    // the key of the entry it delivered last. Walking on from that key rather
+    // than holding an iterator keeps it valid while entries come and go.
+    struct Enumeration {
+        zax::EntryKind kind = zax::EntryKind::Mailbox;
+        std::optional<std::string> last; // none: nothing delivered yet
+        bool active = false;
+    };
+    bool NextEntry(zax::EntrySummary& entry);
+    Enumeration enumeration_;
 };
 
 } // namespace zaxsim

@@ -50,6 +50,9 @@ struct Mailbox {
     // The owner has set the mailbox up from a telephone (QueryMailboxState).
     // A mailbox the administrator adds starts uninitialized.
     bool initialized = false;
+    // The owner has replaced the default password with one of their own;
+    // ChangeMailbox with its reset flag set puts the default back.
+    bool passwordChanged = false;
 };
 
 struct GroupList {

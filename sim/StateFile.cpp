@@ -205,16 +205,23 @@ void GetKeyed(Reader& r, std::map<std::string, V>& m, KeyOf keyOf, const char* w
 
 // ---- the sections, in file order ----------------------------------------------------
 
+// One byte of mailbox flags. Files written before the password flag existed
+// carry only bit 0 and read as every password being the default.
+constexpr uint8_t kMailboxInitialized = 1;
+constexpr uint8_t kMailboxPasswordChanged = 2;
+
 void Put(Writer& w, const Mailbox& m) {
     Put(w, m.record);
-    w.U8(m.initialized ? 1 : 0);
+    w.U8(static_cast<uint8_t>((m.initialized ? kMailboxInitialized : 0) |
+                              (m.passwordChanged ? kMailboxPasswordChanged : 0)));
 }
 void Get(Reader& r, Mailbox& m) {
     Get(r, m.record);
-    const uint8_t flag = r.U8();
-    if (flag > 1)
-        Malformed("mailbox initialized flag");
-    m.initialized = flag != 0;
+    const uint8_t flags = r.U8();
+    if (flags & ~(kMailboxInitialized | kMailboxPasswordChanged))
+        Malformed("mailbox flags");
+    m.initialized = (flags & kMailboxInitialized) != 0;
+    m.passwordChanged = (flags & kMailboxPasswordChanged) != 0;
 }
 
 void Put(Writer& w, const GroupList& g) {

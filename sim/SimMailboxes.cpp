@@ -1,0 +1,310 @@
+// The simulated server's mailboxes: the enumerations of mailboxes and group
+// lists, reading, adding, changing and deleting one mailbox, and the classes
+// of service. Every change is saved through the model.
+
+#include "SimConnection.h"
+
+#include <algorithm>
+#include <array>
+#include <type_traits>
+
+namespace zaxsim {
+
+using zax::GetText;
+using zax::SetText;
+
+namespace {
+
+bool IsDigits(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsSystemMailboxName(const std::string& name) {
+    return name == zax::SystemManagerName || name == zax::GeneralDeliveryName;
+}
+
+// Every text field cut at its terminator and padded with zeros, as the
+// server keeps and sends its records.
+template <class R> R Tidy(R record) {
+    VisitFields(record, [](auto& field) {
+        using F = std::remove_reference_t<decltype(field)>;
+        if constexpr (std::is_array_v<F> && std::is_same_v<std::remove_extent_t<F>, char>)
+            SetText(field, GetText(field));
+    });
+    return record;
+}
+
+zax::EntrySummary SummaryOf(const Mailbox& m) {
+    const zax::MailboxRecord& r = m.record;
+    zax::EntrySummary e{};
+    SetText(e.Number, GetText(r.Number));
+    SetText(e.Name, GetText(r.Name));
+    e.Type = r.Type;
+    SetText(e.ExtendedName, GetText(r.ExtendedName));
+    SetText(e.Alias, GetText(r.Alias));
+    e.SpeechDisabled = r.SpeechDisabled;
+    e.Homonym = r.Homonym;
+    return e;
+}
+
+zax::EntrySummary SummaryOf(const GroupList& g) {
+    zax::EntrySummary e{};
+    SetText(e.Number, GetText(g.header.ListNumber));
+    SetText(e.Name, GetText(g.header.ListName));
+    e.GroupKind = g.header.Kind;
+    return e;
+}
+
+// The extension fields of a mailbox with the status that reports each one
+// as taken by another mailbox.
+struct ExtensionField {
+    char (zax::MailboxRecord::*field)[8];
+    zax::ServerStatus usedStatus;
+};
+constexpr std::array<ExtensionField, 3> kExtensionFields = {{
+    {&zax::MailboxRecord::Extension, StatusExtensionUsed},
+    {&zax::MailboxRecord::AlternateExtension1, StatusAlternate1Used},
+    {&zax::MailboxRecord::AlternateExtension2, StatusAlternate2Used},
+}};
+
+// Whether a mailbox other than `number` answers at `extension`.
+bool ExtensionUsedByOther(const SimState& s, const std::string& extension,
+                          const std::string& number) {
+    return std::any_of(s.mailboxes.begin(), s.mailboxes.end(), [&](const auto& entry) {
+        return entry.first != number &&
+               std::any_of(kExtensionFields.begin(), kExtensionFields.end(),
+                           [&](const ExtensionField& f) {
+                               return GetText(entry.second.record.*f.field) == extension;
+                           });
+    });
+}
+
+// 0 when the record is one the server can store; the extensions are checked
+// against the other mailboxes separately.
+zax::ServerStatus CheckRecord(const SimState& s, const zax::MailboxRecord& r) {
+    const auto length = static_cast<size_t>(s.systemInfo.ExtensionLength);
+    const std::string number = GetText(r.Number);
+    const std::string name = GetText(r.Name);
+    const bool valid =
+        number.size() == length && IsDigits(number) && r.ClassOfService >= 1 &&
+        r.ClassOfService <= zax::ClassOfServiceCount && r.Type >= 0 && r.Type <= 11 &&
+        (name.size() <= 16 || IsSystemMailboxName(name)) &&
+        std::all_of(kExtensionFields.begin(), kExtensionFields.end(), [&](const auto& f) {
+            const std::string e = GetText(r.*f.field);
+            return e.empty() || (e.size() == length && IsDigits(e));
+        });
+    return valid ? 0 : StatusInvalidRecord;
+}
+
+zax::ServerStatus CheckExtensionsFree(const SimState& s, const zax::MailboxRecord& r) {
+    const std::string number = GetText(r.Number);
+    for (const auto& f : kExtensionFields) {
+        const std::string e = GetText(r.*f.field);
+        if (!e.empty() && ExtensionUsedByOther(s, e, number))
+            return f.usedStatus;
+    }
+    return 0;
+}
+
+// Group lists and CLID entries that still send callers or messages to the mailbox.
+bool IsReferenced(const SimState& s, const std::string& number) {
+    const auto voice = static_cast<int16_t>(zax::GroupListKind::Voice);
+    for (const auto& [key, list] : s.groupLists)
+        for (const auto& member : list.members)
+            if (member.Kind == voice && GetText(member.MemberMailbox) == number)
+                return true;
+    const auto toMailbox = static_cast<int16_t>(zax::ClidTarget::Mailbox);
+    return std::any_of(s.clid.begin(), s.clid.end(), [&](const auto& entry) {
+        return entry.second.TargetType == toMailbox && GetText(entry.second.Mailbox) == number;
+    });
+}
+
+// Group lists show their members under the mailbox's current name.
+void RenameMembers(SimState& s, const std::string& number, const char (&name)[21]) {
+    for (auto& [key, list] : s.groupLists)
+        for (auto& member : list.members)
+            if (GetText(member.MemberMailbox) == number)
+                SetText(member.MemberMailboxName, GetText(name));
+}
+
+// The values of a class of service the server bounds by its own limits.
+struct CosValue {
+    int (*get)(const zax::CosRecord&);
+    zax::CosLimitIndex limit;
+    bool onlyWithNotification; // checked only while off-premise notification is on
+};
+constexpr std::array<CosValue, 8> kCosValues = {{
+    {[](const zax::CosRecord& c) -> int { return c.MaxMailboxMessageTime; },
+     zax::CosMailboxMessageTime, false},
+    {[](const zax::CosRecord& c) -> int { return c.MaxMessageLength; }, zax::CosMessageLength,
+     false},
+    {[](const zax::CosRecord& c) -> int { return c.MessageRetentionPeriod; },
+     zax::CosRetentionPeriod, false},
+    {[](const zax::CosRecord& c) -> int { return c.MaxGreetingLength; }, zax::CosGreetingLength,
+     false},
+    {[](const zax::CosRecord& c) -> int { return c.RetryInterval; }, zax::CosRetryInterval, true},
+    {[](const zax::CosRecord& c) -> int { return c.MaxNumberOfAttempts; }, zax::CosNumberOfAttempts,
+     true},
+    {[](const zax::CosRecord& c) -> int { return c.MaxIncorrectPasswordAttempts; },
+     zax::CosIncorrectPasswordAttempts, false},
+    {[](const zax::CosRecord& c) -> int { return c.PasswordExpiry; }, zax::CosPasswordExpiry,
+     false},
+}};
+
+bool CosWithinLimits(const zax::SystemInfo& si, const zax::CosRecord& c) {
+    if (GetText(c.Name).size() > 16)
+        return false;
+    return std::all_of(kCosValues.begin(), kCosValues.end(), [&](const CosValue& v) {
+        if (v.onlyWithNotification && !c.OffPremiseMessageNotification)
+            return true;
+        const int value = v.get(c);
+        return value >= si.CosLimits[v.limit].Low && value <= si.CosLimits[v.limit].High;
+    });
+}
+
+bool IsClassNumber(int16_t n) {
+    return n >= 1 && n <= zax::ClassOfServiceCount;
+}
+
+} // namespace
+
+// ---- enumerations ------------------------------------------------------------
+
+bool SimConnection::NextEntry(zax::EntrySummary& entry) {
+    if (!enumeration_.active)
+        return false;
+    auto step = [this, &entry](const auto& table) {
+        auto it = enumeration_.last ? table.upper_bound(*enumeration_.last) : table.begin();
+        if (it == table.end())
+            return false;
+        enumeration_.last = it->first;
+        entry = SummaryOf(it->second);
+        return true;
+    };
+    const auto& s = model_.state();
+    if (enumeration_.kind == zax::EntryKind::GroupList)
+        return step(s.groupLists);
+    return step(s.mailboxes);
+}
+
+zax::ServerStatus SimConnection::FindFirstEntry(zax::EntrySummary& entry, int16_t kind,
+                                                uint8_t /*selection*/) {
+    // The selection flag says which screen of the client asks; the simulated
+    // server lists the same entries for all of them.
+    entry = {};
+    const auto k = static_cast<zax::EntryKind>(kind);
+    if (k != zax::EntryKind::Mailbox && k != zax::EntryKind::GroupList) {
+        enumeration_ = {};
+        return StatusNoEntry;
+    }
+    enumeration_ = {k, std::nullopt, true};
+    return NextEntry(entry) ? 0 : StatusNoEntry;
+}
+
+zax::ServerStatus SimConnection::FindNextEntry(zax::EntrySummary& entry) {
+    entry = {};
+    return NextEntry(entry) ? 0 : StatusNoEntry;
+}
+
+zax::ServerStatus SimConnection::FindNextEntries(std::span<zax::EntrySummary> entries, int16_t max,
+                                                 int16_t& count) {
+    count = 0;
+    const size_t room = std::min(entries.size(), static_cast<size_t>(std::max<int16_t>(max, 0)));
+    while (static_cast<size_t>(count) < room && NextEntry(entries[static_cast<size_t>(count)]))
+        ++count;
+    return count > 0 || room == 0 ? 0 : StatusNoEntry;
+}
+
+// ---- one mailbox ---------------------------------------------------------------
+
+zax::ServerStatus SimConnection::GetMailbox(zax::MailboxRecord& record) {
+    const auto* found = model_.state().FindMailbox(GetText(record.Number));
+    if (!found)
+        return StatusNoEntry;
+    record = *found;
+    return 0;
+}
+
+zax::ServerStatus SimConnection::AddMailbox(const zax::MailboxRecord& record) {
+    auto& s = model_.state();
+    if (s.mailboxes.size() >= static_cast<size_t>(std::max<int16_t>(s.capacity.Mailboxes, 0)))
+        return StatusNoEntry;
+    if (auto status = CheckRecord(s, record))
+        return status;
+    const std::string number = GetText(record.Number);
+    if (s.mailboxes.contains(number))
+        return StatusAlreadyExists;
+    if (auto status = CheckExtensionsFree(s, record))
+        return status;
+    Mailbox added{Tidy(record), false, false};
+    added.record.Homonym = 0; // the server's own judgement, made when names are compared
+    s.mailboxes.emplace(number, added);
+    model_.Changed();
+    return 0;
+}
+
+zax::ServerStatus SimConnection::ChangeMailbox(const zax::MailboxRecord& record,
+                                               uint8_t resetPassword) {
+    auto& s = model_.state();
+    const std::string number = GetText(record.Number);
+    auto it = s.mailboxes.find(number);
+    if (it == s.mailboxes.end())
+        return StatusNoEntry;
+    if (auto status = CheckRecord(s, record))
+        return status;
+    if (record.Type != it->second.record.Type) // the type is chosen once, when adding
+        return StatusInvalidRecord;
+    if (auto status = CheckExtensionsFree(s, record))
+        return status;
+    const uint8_t homonym = it->second.record.Homonym;
+    it->second.record = Tidy(record);
+    it->second.record.Homonym = homonym;
+    if (resetPassword)
+        it->second.passwordChanged = false;
+    RenameMembers(s, number, it->second.record.Name);
+    model_.Changed();
+    return 0;
+}
+
+zax::ServerStatus SimConnection::DeleteMailbox(const zax::MailboxRecord& record) {
+    auto& s = model_.state();
+    const std::string number = GetText(record.Number);
+    auto it = s.mailboxes.find(number);
+    if (it == s.mailboxes.end())
+        return StatusNoEntry;
+    if (IsSystemMailboxName(GetText(it->second.record.Name)))
+        return StatusSystemMailbox;
+    if (IsReferenced(s, number))
+        return StatusStillReferenced;
+    s.mailboxes.erase(it);
+    s.nameRecordings.erase(number);
+    model_.Changed();
+    return 0;
+}
+
+// ---- classes of service ---------------------------------------------------------
+
+zax::ServerStatus SimConnection::GetCosNames(zax::CosNameTable& names) {
+    names = model_.state().CosNames();
+    return 0;
+}
+
+zax::ServerStatus SimConnection::GetClassOfService(zax::CosRecord& record) {
+    if (!IsClassNumber(record.ClassNumber))
+        return StatusNoEntry;
+    record = model_.state().classesOfService[static_cast<size_t>(record.ClassNumber - 1)];
+    return 0;
+}
+
+zax::ServerStatus SimConnection::SetClassOfService(const zax::CosRecord& record) {
+    auto& s = model_.state();
+    if (!IsClassNumber(record.ClassNumber))
+        return StatusNoEntry;
+    if (!CosWithinLimits(s.systemInfo, record))
+        return StatusInvalidRecord;
+    s.classesOfService[static_cast<size_t>(record.ClassNumber - 1)] = Tidy(record);
+    model_.Changed();
+    return 0;
+}
+
+} // namespace zaxsim

@@ -1,0 +1,210 @@
+#include "CMbxProps.h"
+
+#include "CPageMbxAddress.h"
+#include "CPageMbxDelivery.h"
+#include "CPageMbxFax.h"
+#include "CPageMbxGeneral.h"
+#include "CPageMbxOptions.h"
+#include "CPageMbxOutdial.h"
+#include "CPageMbxSR.h"
+#include "MailboxIds.h"
+#include "MailboxListRow.h"
+
+#include "LanguageModule.h"
+#include "Messages.h"
+#include "ResourceIds.h"
+#include "StringIds.h"
+#include "app/Session.h"
+
+#include <QTabWidget>
+
+namespace mailbox {
+namespace {
+
+using zax::MailboxType;
+
+const ui::StatusMessage kSaveStatuses[] = {
+    {31029, ui::StringId::ExtensionInUse},
+    {31030, ui::StringId::AlternateExtension1InUse},
+    {31031, ui::StringId::AlternateExtension2InUse},
+};
+
+QString Caption(const std::string& number) {
+    return ui::LanguageModule::String(ui::StringId::MailboxSheetCaption) +
+           QString::fromLatin1(number.data(), static_cast<qsizetype>(number.size()));
+}
+
+constexpr int16_t Code(MailboxType type) {
+    return static_cast<int16_t>(type);
+}
+
+} // namespace
+
+CMbxProps::CMbxProps(app::Session& session, const std::string& number, MailboxListRow* row,
+                     QWidget* parent, int initialSlot)
+    : PropertySheet(Caption(number), parent), session_(session), number_(number), row_(row),
+      initialSlot_(initialSlot) {
+    auto* tabs = findChild<QTabWidget*>();
+    // Every tab stays in sight: the sheet grows to fit them instead of scrolling them.
+    tabs->setUsesScrollButtons(false);
+    // Runs after the sheet's own handler has activated the page.
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        auto* page = qobject_cast<MailboxPage*>(Page(index));
+        if (page != nullptr && page->WasActivated() && ActiveIndex() == index)
+            page->OnPageShown();
+    });
+}
+
+CMbxProps::CMbxProps(app::Session& session, const std::string& number, MailboxType type,
+                     QWidget* parent)
+    : CMbxProps(session, number, nullptr, parent, SlotGeneral) {
+    addMode_ = true;
+    FillNewRecord(type);
+}
+
+CMbxProps::~CMbxProps() = default;
+
+MailboxPage* CMbxProps::PageInSlot(int slot) const {
+    return slot >= 0 && slot < SlotCount ? pages_[static_cast<size_t>(slot)] : nullptr;
+}
+
+int CMbxProps::IndexOfSlot(int slot) const {
+    MailboxPage* page = PageInSlot(slot);
+    for (int i = 0; page != nullptr && i < PageCount(); ++i)
+        if (Page(i) == page)
+            return i;
+    return -1;
+}
+
+void CMbxProps::FillNewRecord(MailboxType type) {
+    const int16_t t = Code(type);
+    record_ = {};
+    zax::SetText(record_.Number, number_);
+    record_.Type = t;
+    record_.ClassOfService = 1;
+    record_.Directory = 1;
+    record_.MessageWaiting = t == Code(MailboxType::Subscriber) ? 1 : 0;
+    record_.OutdialKind = static_cast<int16_t>(
+        t == Code(MailboxType::Amis) ? zax::OutdialKind::Line : zax::OutdialKind::None);
+    const bool overflow = t == Code(MailboxType::FaxOverflow);
+    record_.FaxRetries = overflow ? 99 : 3;
+    record_.FaxInterval = overflow ? 1 : 10;
+}
+
+int CMbxProps::Run() {
+    if (!ReadFromServer())
+        return ui::ControlId::Cancel;
+    if (PageSlotsOf(record_.Type) == 0) {
+        ui::ShowMessage(ui::LanguageModule::String(MailboxString::TypeHasNoProperties));
+        return ui::ControlId::Cancel;
+    }
+    CreatePages();
+    int result = DoModal();
+    if (result == ui::ControlId::Ok && !Save())
+        result = ui::ControlId::Cancel;
+    return result;
+}
+
+bool CMbxProps::ReadFromServer() {
+    zax::VoiceMailServer& server = session_.Server();
+    if (!CallServer([&] { return server.GetCosNames(cosNames_); }).Succeeded())
+        return false;
+    if (addMode_)
+        return true;
+    record_ = {};
+    zax::SetText(record_.Number, number_);
+    if (!CallServer([&] { return server.GetMailbox(record_); }).Succeeded())
+        return false;
+    savedName_ = zax::GetText(record_.Name);
+    return true;
+}
+
+void CMbxProps::CreatePages() {
+    const zax::SystemInfo& system = session_.systemInfo;
+    const auto make = [&](int slot) -> MailboxPage* {
+        switch (slot) {
+        case SlotGeneral:
+            return general_ = new CPageMbxGeneral(record_, system, !addMode_);
+        case SlotOptions:
+            return new CPageMbxOptions(record_, system);
+        case SlotOutdial:
+            return new CPageMbxOutdial(record_, system);
+        case SlotFax:
+            return new CPageMbxFax(record_, system);
+        case SlotDelivery:
+            return new CPageMbxDelivery(record_, system);
+        case SlotAddress:
+            return new CPageMbxAddress(record_, system);
+        default:
+            return new CPageMbxSR(record_, system);
+        }
+    };
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        if (!HasSlot(record_.Type, static_cast<PageSlot>(slot)))
+            continue;
+        MailboxPage* page = make(slot);
+        pages_[static_cast<size_t>(slot)] = page;
+        AddPage(page);
+    }
+}
+
+void CMbxProps::showEvent(QShowEvent* event) {
+    if (!prepared_) {
+        prepared_ = true;
+        PrepareWindow();
+    }
+    PropertySheet::showEvent(event);
+}
+
+void CMbxProps::PrepareWindow() {
+    if (general_ != nullptr)
+        general_->SetCosNames(cosNames_);
+    setWindowTitle(Caption(number_));
+    // Every page loads the record now, in slot order, so that OK applies
+    // them all; the General page hands on the extension as it is left.
+    for (int i = 0; i < PageCount(); ++i)
+        SetActivePage(i);
+    if (const int initial = IndexOfSlot(initialSlot_); initial >= 0)
+        SetActivePage(initial);
+    if (addMode_) {
+        if (ui::RecordPage* page = Page(ActiveIndex()))
+            page->SetModified(true); // a new mailbox is worth saving as it is
+    }
+}
+
+void CMbxProps::OnApplied() {
+    if (const int invalid = FirstInvalidPage(); invalid >= 0) {
+        SetActivePage(invalid);
+        return;
+    }
+    Save();
+}
+
+bool CMbxProps::Save() {
+    zax::VoiceMailServer& server = session_.Server();
+    if (addMode_ || IsModified()) {
+        const uint8_t reset = general_ != nullptr && general_->ResetPasswordChecked() ? 1 : 0;
+        const ui::CallResult r = CallServer(
+            [&] {
+                return addMode_ ? server.AddMailbox(record_) : server.ChangeMailbox(record_, reset);
+            },
+            kSaveStatuses);
+        if (r.outcome == ui::CallOutcome::TransportFailure)
+            return false;
+        if (r.Succeeded()) {
+            changed_ = changed_ || !addMode_;
+            addMode_ = false;
+            savedName_ = zax::GetText(record_.Name);
+        }
+    }
+    // The list shows the name the server holds: a refused one stays off it.
+    if (row_ != nullptr)
+        row_->name = savedName_;
+    SetModified(false);
+    for (MailboxPage* page : pages_)
+        if (page != nullptr)
+            page->SetModified(false);
+    return true;
+}
+
+} // namespace mailbox

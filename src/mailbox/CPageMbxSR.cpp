@@ -1,0 +1,57 @@
+#include "CPageMbxSR.h"
+
+#include "MailboxIds.h"
+#include "MailboxTypes.h"
+#include "ui_CPageMbxSR.h"
+
+#include "DataExchange.h"
+#include "ResourceIds.h"
+#include "StringIds.h"
+#include "app/EntryChecks.h"
+
+namespace mailbox {
+
+using namespace SpeechCtl;
+
+namespace {
+// Empty, or 1 to 40 letters, digits, blanks, apostrophes and underscores.
+bool IsSpokenName(const QString& text) {
+    return text.isEmpty() || app::CheckWords(CheckText(text), 1, 40) == app::FieldValid;
+}
+} // namespace
+
+CPageMbxSR::CPageMbxSR(zax::MailboxRecord& record, const zax::SystemInfo& system)
+    : MailboxPage(ui::DialogId::PageMbxSR, record, system),
+      form_(std::make_unique<Ui::CPageMbxSR>()) {
+    form_->setupUi(this);
+    WatchControls();
+}
+
+CPageMbxSR::~CPageMbxSR() = default;
+
+void CPageMbxSR::LoadFromRecord() {
+    extendedName_ = FieldText(Record().ExtendedName);
+    alias_ = FieldText(Record().Alias);
+    enable_ = Record().SpeechDisabled == 0;
+}
+
+void CPageMbxSR::DoDataExchange(ui::DataExchange& dx) {
+    ui::ExchangeCheck(dx, Enable, enable_);
+    ui::ExchangeText(dx, ExtendedName, extendedName_);
+    ui::ExchangeText(dx, Alias, alias_);
+}
+
+bool CPageMbxSR::OnApply() {
+    using namespace ui::StringId;
+    UpdateData(true);
+    Record().SpeechDisabled = enable_ ? 0 : 1;
+    if (!IsSpokenName(extendedName_))
+        return Refuse(ExtendedName, InvalidExtendedName);
+    SetField(Record().ExtendedName, extendedName_);
+    if (!IsSpokenName(alias_))
+        return Refuse(Alias, InvalidSpeechRecAlias);
+    SetField(Record().Alias, alias_);
+    return Accept();
+}
+
+} // namespace mailbox

@@ -1,0 +1,59 @@
+#pragma once
+// Mailbox Administration (dialog 137): every mailbox of the server with its
+// name, number and type; opens one in the property sheet or deletes it.
+
+#include "TemplateDialog.h"
+
+#include <memory>
+
+namespace app {
+struct Session;
+}
+namespace ui {
+class ReportListView;
+}
+namespace Ui {
+class MailboxListDialog;
+}
+
+namespace mailbox {
+
+struct MailboxListRow;
+
+class MailboxListDialog : public ui::TemplateDialog {
+    Q_OBJECT
+public:
+    // How many summaries one FindNextEntries call asks for.
+    static constexpr int kBatchSize = 25;
+
+    explicit MailboxListDialog(app::Session& session, QWidget* parent = nullptr);
+    ~MailboxListDialog() override;
+
+    // Reads the whole list from the server. False when a transport failure
+    // is ending the program.
+    bool Load();
+    // Load, then run modally (not at all when the program is ending).
+    int Run();
+
+    ui::ReportListView* List() const;
+    int RowCount() const;
+    MailboxListRow* RowAt(int index) const;
+
+    void OnChange();
+    void OnDelete();
+    // Sorts every row by the column's text, ascending, byte by byte.
+    void SortBy(int column);
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    void CreateColumns();
+    void EnableRowButtons(bool enable);
+
+    app::Session& session_;
+    std::unique_ptr<Ui::MailboxListDialog> form_;
+    bool hasColumns_ = false;
+};
+
+} // namespace mailbox

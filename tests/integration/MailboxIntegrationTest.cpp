@@ -1,0 +1,125 @@
+// The mailbox dialogs end to end: the real client stubs over loopback to the
+// real zaxsim program, which keeps its state in a file.
+
+#include "MailboxTestSupport.h"
+#include "ZaxsimProcess.h"
+
+#include "CMbxProps.h"
+#include "MailboxIds.h"
+#include "MailboxListDialog.h"
+#include "MailboxPage.h"
+#include "ReportListView.h"
+#include "ResourceIds.h"
+#include "RpcVoiceMailServer.h"
+#include "ServerBinding.h"
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace mailbox;
+using mailboxtest::ClickButton;
+using mailboxtest::TypeInto;
+using mailboxtest::WhenModal;
+using zaxtest::ZaxsimProcess;
+
+namespace {
+
+struct Connection {
+    explicit Connection(const ZaxsimProcess& sim) {
+        setenv("ZAXMGR_EPM_PORT", std::to_string(sim.epmPort()).c_str(), 1);
+        uint32_t status = 1;
+        binding = zax::ServerBinding::FromString("ncacn_ip_tcp:127.0.0.1[]", status);
+        server = std::make_unique<zax::RpcVoiceMailServer>(*binding);
+    }
+    zax::MailboxRecord Read(const char* number, zax::ServerStatus& status) {
+        zax::MailboxRecord r{};
+        zax::SetText(r.Number, number);
+        status = server->GetMailbox(r);
+        return r;
+    }
+    std::unique_ptr<zax::ServerBinding> binding;
+    std::unique_ptr<zax::RpcVoiceMailServer> server;
+};
+
+void SelectNumber(MailboxListDialog& d, const char* number) {
+    for (int i = 0; i < d.RowCount(); ++i)
+        if (d.List()->topLevelItem(i)->text(1) == number)
+            d.List()->setCurrentItem(d.List()->topLevelItem(i));
+}
+
+class MailboxOverLoopback : public ::testing::Test {
+protected:
+    MailboxOverLoopback() {
+        ui::Hooks().messageBox = [this](const QString& text, int) {
+            messages << text;
+            return ui::kAnswerOk;
+        };
+        ui::Hooks().endProgram = [](int code) { ADD_FAILURE() << "program ended with " << code; };
+    }
+    ~MailboxOverLoopback() override { std::filesystem::remove(stateFile); }
+
+    ui::ScopedHooks hooks;
+    QStringList messages;
+    const std::string stateFile = (std::filesystem::temp_directory_path() /
+                                   ("zaxsim-mailbox-it-" + std::to_string(::getpid())))
+                                      .string();
+};
+
+TEST_F(MailboxOverLoopback, ListChangeAndDeleteReachTheServerAndItsStateFile) {
+    for (const char* byteOrder : {"", "--big-endian"}) {
+        SCOPED_TRACE(*byteOrder ? byteOrder : "little-endian");
+        std::filesystem::remove(stateFile);
+        messages.clear();
+        std::vector<std::string> args = {"--state", stateFile};
+        if (*byteOrder)
+            args.emplace_back(byteOrder);
+        {
+            ZaxsimProcess sim(args);
+            Connection admin(sim);
+            app::Session session;
+            session.server = admin.server.get();
+            ASSERT_EQ(admin.server->GetSystemInfo(session.systemInfo), 0);
+            ASSERT_EQ(admin.server->OpenSession(session.handle), 0);
+
+            int rows = 0, rowsAfterDelete = 0;
+            QString changedRow;
+            MailboxListDialog list(session);
+            WhenModal<MailboxListDialog>([&](MailboxListDialog& d) {
+                rows = d.RowCount();
+                SelectNumber(d, "2002");
+                WhenModal<CMbxProps>([](CMbxProps& sheet) {
+                    TypeInto(sheet.PageInSlot(SlotGeneral)->Control(GeneralCtl::FirstName), "TOM");
+                    ClickButton(sheet, ui::ControlId::Ok);
+                });
+                ClickButton(d, ListCtl::Change);
+                changedRow = d.List()->currentItem()->text(0);
+                SelectNumber(d, "2024");
+                ClickButton(d, ListCtl::Delete);
+                rowsAfterDelete = d.RowCount();
+                ClickButton(d, ListCtl::Close);
+            });
+            list.Run();
+            EXPECT_EQ(rows, 41);
+            EXPECT_EQ(changedRow, "BAKER,TOM");
+            EXPECT_EQ(rowsAfterDelete, 40);
+            EXPECT_EQ(messages, QStringList{"Delete 2024, YOUNG,DAVID"});
+            EXPECT_EQ(admin.server->CloseSession(session.handle), 0);
+
+            Connection fresh(sim);
+            zax::ServerStatus status = 1;
+            EXPECT_EQ(zax::GetText(fresh.Read("2002", status).Name), "BAKER,TOM");
+            EXPECT_EQ(status, 0);
+            fresh.Read("2024", status);
+            EXPECT_EQ(status, 31012);
+        }
+        // A restarted server serves the changed state from its file.
+        ZaxsimProcess restarted({"--state", stateFile});
+        Connection later(restarted);
+        zax::ServerStatus status = 1;
+        EXPECT_EQ(zax::GetText(later.Read("2002", status).Name), "BAKER,TOM");
+        later.Read("2024", status);
+        EXPECT_EQ(status, 31012);
+    }
+}
+
+} // namespace

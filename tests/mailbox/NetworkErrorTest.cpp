@@ -1,0 +1,93 @@
+// A transport failure in any server call of the mailbox dialogs ends the
+// program with the network error message, and leaves no dialog running.
+
+#include "MailboxTestSupport.h"
+
+#include "CMbxProps.h"
+#include "ClassOfServiceDialog.h"
+#include "MailboxIds.h"
+#include "MailboxListDialog.h"
+#include "MailboxPage.h"
+
+#include "ResourceIds.h"
+
+using namespace mailbox;
+using namespace mailboxtest;
+
+namespace {
+
+using NetworkErrorTest = MailboxTest;
+
+int RunSheet(CMbxProps& sheet, std::function<void(CMbxProps&)> act) {
+    WhenModal<CMbxProps>(std::move(act));
+    return sheet.Run();
+}
+
+TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
+    struct Case {
+        uint16_t opnum;
+        const char* what;
+        std::function<int(app::Session&)> scenario; // returns the dialog's result
+    };
+    const Case cases[] = {
+        {3, "list: first entry", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
+        {77, "list: a batch", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
+        {11, "list: delete",
+         [](app::Session& s) {
+             MailboxListDialog list(s);
+             WhenModal<MailboxListDialog>(
+                 [](MailboxListDialog& d) { ClickButton(d, ListCtl::Delete); });
+             return list.Run();
+         }},
+        {71, "sheet: class-of-service names",
+         [](app::Session& s) {
+             CMbxProps sheet(s, "2001", nullptr, nullptr);
+             return sheet.Run();
+         }},
+        {9, "sheet: read the mailbox",
+         [](app::Session& s) {
+             CMbxProps sheet(s, "2001", nullptr, nullptr);
+             return sheet.Run();
+         }},
+        {7, "sheet: add with Apply",
+         [](app::Session& s) {
+             CMbxProps sheet(s, "2050", zax::MailboxType::Information, nullptr);
+             return RunSheet(sheet, [](CMbxProps& open) {
+                 TypeInto(open.PageInSlot(SlotGeneral)->Control(GeneralCtl::LastName), "NEW");
+                 ClickButton(open, ui::ControlId::Apply);
+             });
+         }},
+        {10, "sheet: change with OK",
+         [](app::Session& s) {
+             CMbxProps sheet(s, "2001", nullptr, nullptr);
+             return RunSheet(sheet, [](CMbxProps& open) {
+                 TypeInto(open.PageInSlot(SlotGeneral)->Control(GeneralCtl::FirstName), "MAY");
+                 ClickButton(open, ui::ControlId::Ok);
+             });
+         }},
+        {38, "classes of service: read",
+         [](app::Session& s) { return ClassOfServiceDialog(s).Run(); }},
+        {39, "classes of service: write",
+         [](app::Session& s) {
+             ClassOfServiceDialog dialog(s);
+             WhenModal<ClassOfServiceDialog>(
+                 [](ClassOfServiceDialog& d) { ClickButton(d, ui::ControlId::Ok); });
+             return dialog.Run();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Use(zaxsim::MakeDemoState());
+        sim->FailTransport(c.opnum, 1726);
+        messages.clear();
+        endedWith.reset();
+        EXPECT_EQ(c.scenario(session), ui::ControlId::Cancel);
+        ASSERT_FALSE(messages.isEmpty());
+        EXPECT_EQ(messages.back(), "Network Error - terminating ZAX Manager");
+        EXPECT_EQ(messages.count("Network Error - terminating ZAX Manager"), 1);
+        EXPECT_EQ(endedWith, 1);
+        EXPECT_EQ(CallsOf(c.opnum), 1u);
+    }
+}
+
+} // namespace
