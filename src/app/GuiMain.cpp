@@ -2,6 +2,8 @@
 #include "app/CommandTable.h"
 #include "app/Session.h"
 #include "app/ZaxApplication.h"
+#include "mailbox/MailboxCommands.h"
+#include "ui/ResourceIds.h"
 
 #include <QApplication>
 
@@ -9,7 +11,10 @@ namespace {
 
 // Each subsystem adds the commands whose dialogs it owns.
 void RegisterCommands(app::CommandTable& commands) {
-    (void)commands;
+    using ui::CommandId::ChangeDeleteMailbox;
+    using ui::CommandId::ClassOfService;
+    commands.Register(ChangeDeleteMailbox, mailbox::ShowMailboxList);
+    commands.Register(ClassOfService, mailbox::ShowClassOfService);
 }
 
 } // namespace
