@@ -39,13 +39,6 @@ constexpr std::array<uint32_t, 256> MakeCrcTable() {
 }
 constexpr auto kCrcTable = MakeCrcTable();
 
-uint32_t Crc32(std::span<const uint8_t> data) {
-    uint32_t c = 0xFFFFFFFFu;
-    for (uint8_t b : data)
-        c = kCrcTable[(c ^ b) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 template <class T>
 concept Visitable = requires(T& t) {
     VisitFields(t, [](auto&) {});
@@ -389,7 +382,7 @@ std::vector<uint8_t> EncodeState(const SimState& state) {
     file.Bytes(kMagic.data(), kMagic.size());
     file.U32(kVersion);
     file.Count(body.bytes().size());
-    file.U32(Crc32(body.bytes()));
+    file.U32(StateFileChecksum(body.bytes()));
     file.Bytes(body.bytes().data(), body.bytes().size());
     return std::move(file.bytes());
 }
@@ -406,7 +399,7 @@ SimState DecodeState(std::span<const uint8_t> file) {
     if (length != file.size() - kHeaderSize)
         Malformed("length differs from the file size (truncated or extended)");
     const auto body = file.subspan(kHeaderSize);
-    if (Crc32(body) != crc)
+    if (StateFileChecksum(body) != crc)
         Malformed("checksum mismatch");
     Reader r(body);
     SimState state = GetBody(r);
@@ -433,6 +426,13 @@ SimState LoadState(const std::filesystem::path& path) {
     if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
         throw std::runtime_error("cannot read state file " + path.string());
     return DecodeState(bytes);
+}
+
+uint32_t StateFileChecksum(std::span<const uint8_t> body) {
+    uint32_t c = 0xFFFFFFFFu;
+    for (uint8_t b : body)
+        c = kCrcTable[(c ^ b) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
 }
 
 } // namespace zaxsim

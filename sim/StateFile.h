@@ -29,4 +29,7 @@ SimState LoadState(const std::filesystem::path& path);
 std::vector<uint8_t> EncodeState(const SimState& state);
 SimState DecodeState(std::span<const uint8_t> file);
 
+// The CRC-32 the file header carries over the body.
+uint32_t StateFileChecksum(std::span<const uint8_t> body);
+
 } // namespace zaxsim

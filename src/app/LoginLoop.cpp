@@ -9,8 +9,6 @@
 #include "ui/StringIds.h"
 #include "ui/WaitCursor.h"
 
-#include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace app {
@@ -33,12 +31,6 @@ private:
     std::unique_ptr<zax::ServerBinding> binding_;
     zax::RpcVoiceMailServer server_;
 };
-
-void CopyText(char* field, size_t capacity, const std::string& text) {
-    const size_t n = std::min(text.size(), capacity - 1);
-    std::memcpy(field, text.data(), n);
-    std::memset(field + n, 0, capacity - n);
-}
 
 // The message for a refused GetSystemInfo status.
 int SystemInfoStatusMessage(uint16_t status) {
@@ -77,13 +69,13 @@ std::optional<int> TryLogin(Session& session, const LoginDialog& dialog,
         try {
             infoStatus = link->Server().GetSystemInfo(info);
         } catch (const dcerpc::RpcError&) {
-            CopyText(session.systemInfo.ServerAddress, sizeof info.ServerAddress, dialog.address());
+            zax::SetText(session.systemInfo.ServerAddress, dialog.address());
             link.reset();
             return ErrorCommunicating;
         }
     }
     session.systemInfo = info;
-    CopyText(session.systemInfo.ServerAddress, sizeof info.ServerAddress, dialog.address());
+    zax::SetText(session.systemInfo.ServerAddress, dialog.address());
 
     if (infoStatus != 0) {
         return SystemInfoStatusMessage(infoStatus);
@@ -108,12 +100,8 @@ std::unique_ptr<ServerLink> ConnectOverRpc(const std::string& address, uint32_t&
 }
 
 bool PasswordMatches(const std::string& typed, const zax::SystemInfo& info) {
-    if (typed.size() > kMaxAdminPasswordChars) {
-        return false;
-    }
-    const char* held = info.AdminPassword;
-    const size_t heldLength = strnlen(held, kMaxAdminPasswordChars);
-    return typed.size() == heldLength && std::memcmp(typed.data(), held, heldLength) == 0;
+    // The held text is at most 30 characters, so a longer typed one never matches.
+    return typed == zax::GetText(info.AdminPassword).substr(0, kMaxAdminPasswordChars);
 }
 
 std::unique_ptr<ServerLink> RunLoginLoop(Session& session, const ConfigFile& config,

@@ -41,45 +41,13 @@ constexpr int kAlwaysAvailablePositions[] = {4, 5, 6};
 constexpr int kIndicatorStrings[] = {StringId::IndicatorCaps, StringId::IndicatorNum,
                                      StringId::IndicatorScroll};
 
-// The commands the frame carries out itself.
-bool IsFrameCommand(int id) {
-    switch (id) {
-    case CommandId::Exit:
-    case CommandId::About:
-    case CommandId::Language:
-    case CommandId::HelpIndex:
-    case CommandId::HelpContents:
-    case CommandId::HelpUsing:
-    case CommandId::ContextHelp:
-    case CommandId::Help:
-    case CommandId::ViewToolbar:
-    case CommandId::ViewStatusBar:
-        return true;
-    default:
-        return false;
-    }
-}
-
-const MenuEntry* FindMenuEntry(const std::vector<MenuEntry>& entries, int commandId) {
-    for (const MenuEntry& entry : entries) {
-        if (entry.kind == MenuEntry::Kind::Command && entry.id == commandId) {
-            return &entry;
-        }
-        if (const MenuEntry* found = FindMenuEntry(entry.children, commandId)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
-// A toolbar button's tip: the menu text without its mnemonic and dots; the
-// status-bar prompt for a button without a menu item (Help Topics).
-QString ToolTipFor(int commandId) {
-    const MenuEntry* entry = FindMenuEntry(LanguageModule::Menu(), commandId);
-    if (entry == nullptr) {
+// A toolbar button's tip: its menu item's text without the mnemonic and the
+// dots; the status-bar prompt for a button without a menu item (Help Topics).
+QString ToolTipFor(const QAction* menuItem, int commandId) {
+    if (menuItem == nullptr) {
         return LanguageModule::String(commandId);
     }
-    QString text = entry->text;
+    QString text = menuItem->text();
     text.remove(QLatin1Char('&'));
     while (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' '))) {
         text.chop(1);
@@ -98,6 +66,33 @@ CMainFrame::CMainFrame(Session& session, const ConfigFile& config, const Command
     setWindowIcon(LanguageModule::Icon());
     keepAlive_.setInterval(kKeepAliveMs);
     connect(&keepAlive_, &QTimer::timeout, this, &CMainFrame::OnKeepAliveTick);
+    DefineFrameCommands();
+}
+
+// The commands the frame carries out itself; every other one is looked up
+// in the command table.
+void CMainFrame::DefineFrameCommands() {
+    const auto showContents = [] { Hooks().showHelp(0); };
+    const auto toggle = [this](QWidget* bar) {
+        bar->setVisible(bar->isHidden());
+        UpdateCommandStates();
+    };
+    frameCommands_ = {
+        {CommandId::Exit, [this] { close(); }},
+        {CommandId::About, [this] { AboutDialog(this).DoModal(); }},
+        {CommandId::Language,
+         [this] {
+             LanguageDialog(config_, languageCode_, session_, *this, this).DoModal();
+             RefreshMenuAvailability();
+         }},
+        {CommandId::HelpIndex, showContents},
+        {CommandId::HelpContents, showContents},
+        {CommandId::HelpUsing, [] { HelpViewer::Instance().ShowUsingHelp(); }},
+        {CommandId::Help, [this] { ShowContextHelp(); }},
+        {CommandId::ContextHelp, [this] { EnterClickHelpMode(); }},
+        {CommandId::ViewToolbar, [this, toggle] { toggle(toolBar_); }},
+        {CommandId::ViewStatusBar, [this, toggle] { toggle(statusBar()); }},
+    };
 }
 
 CMainFrame::~CMainFrame() {
@@ -185,7 +180,7 @@ bool CMainFrame::CreateStatusBar() {
 
 void CMainFrame::RetranslateBars() {
     for (auto& [id, action] : toolbarActions_) {
-        action->setToolTip(ToolTipFor(id));
+        action->setToolTip(ToolTipFor(MenuAction(id), id));
         action->setStatusTip(LanguageModule::String(id));
     }
     for (int i = 0; i < 3; ++i) {
@@ -262,7 +257,7 @@ bool CMainFrame::IsCommandAvailable(int commandId) const {
     if (commandId == CommandId::CentrexRestrictions && session_.systemInfo.CentrexAvailable == 0) {
         return false;
     }
-    return IsFrameCommand(commandId) || commands_.Find(commandId) != nullptr;
+    return frameCommands_.contains(commandId) || commands_.Find(commandId) != nullptr;
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -283,44 +278,9 @@ void CMainFrame::OnCommand(int commandId) {
     if (!IsCommandAvailable(commandId)) {
         return;
     }
-    switch (commandId) {
-    case CommandId::Exit:
-        close();
+    if (const auto own = frameCommands_.find(commandId); own != frameCommands_.end()) {
+        own->second();
         return;
-    case CommandId::About: {
-        AboutDialog about(this);
-        about.DoModal();
-        return;
-    }
-    case CommandId::Language: {
-        LanguageDialog dialog(config_, languageCode_, session_, *this, this);
-        dialog.DoModal();
-        RefreshMenuAvailability();
-        return;
-    }
-    case CommandId::HelpIndex:
-    case CommandId::HelpContents:
-        Hooks().showHelp(0);
-        return;
-    case CommandId::HelpUsing:
-        HelpViewer::Instance().ShowUsingHelp();
-        return;
-    case CommandId::Help:
-        ShowContextHelp();
-        return;
-    case CommandId::ContextHelp:
-        EnterClickHelpMode();
-        return;
-    case CommandId::ViewToolbar:
-        toolBar_->setVisible(toolBar_->isHidden());
-        UpdateCommandStates();
-        return;
-    case CommandId::ViewStatusBar:
-        statusBar()->setVisible(statusBar()->isHidden());
-        UpdateCommandStates();
-        return;
-    default:
-        break;
     }
     (*commands_.Find(commandId))(session_, this);
     if (commandId == CommandId::SystemParameters) {

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 
 class QAction;
@@ -66,6 +67,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void DefineFrameCommands();
     bool CreateToolBar();
     bool CreateStatusBar();
     void BuildMenu();
@@ -81,6 +83,7 @@ private:
     const ConfigFile& config_;
     const CommandTable& commands_;
     int& languageCode_;
+    std::map<int, std::function<void()>> frameCommands_;
     std::map<int, QAction*> menuActions_;
     std::map<int, QAction*> toolbarActions_;
     QToolBar* toolBar_ = nullptr;

@@ -11,8 +11,6 @@
 #include <QApplication>
 #include <QPalette>
 
-#include <algorithm>
-#include <cstring>
 
 namespace app {
 
@@ -24,12 +22,6 @@ void ShowIniReadError() {
     Hooks().standardBox(LanguageModule::String(StringId::ProgramTitle),
                         LanguageModule::String(StringId::ErrorReadingIni),
                         StandardBoxIcon::Warning);
-}
-
-void StoreDefaultEditor(zax::SystemInfo& info, const std::string& editor) {
-    const size_t n = std::min(editor.size(), sizeof info.DefaultEditor - 1);
-    std::memset(info.DefaultEditor, 0, sizeof info.DefaultEditor);
-    std::memcpy(info.DefaultEditor, editor.data(), n);
 }
 
 // The AM and PM texts of the active module, empty where it has none.
@@ -121,7 +113,7 @@ bool ZaxApplication::InitInstance() {
         return false;
     }
     session_.systemInfo.PrintDestination = zax::PrintDisplayLocally;
-    StoreDefaultEditor(session_.systemInfo, config_.ReadDefaultEditor());
+    zax::SetText(session_.systemInfo.DefaultEditor, config_.ReadDefaultEditor());
 
     if (!OpenAdministrationSession(session_)) {
         return false;

@@ -140,6 +140,13 @@ using VoiceChunkIn = InConf<uint8_t, 2>;         // Write*: count = parameter 2
 #define ZAX_ARGS(n) ZAX_CAT(ZAX_ARGS_, n)
 #define ZAX_PROC(op, R, ...) ::zax::Procedure<op, ::zax::R __VA_OPT__(, ) __VA_ARGS__>
 
+// The opnum of each procedure by name (Opnum::GetSystemInfo is 64).
+namespace Opnum {
+#define ZAX_DECLARE_OPNUM(op, name, ...) inline constexpr uint16_t name = op;
+ZAX_CATALOGUE(ZAX_DECLARE_OPNUM)
+#undef ZAX_DECLARE_OPNUM
+} // namespace Opnum
+
 // Names of the procedures by opnum, for logs and messages.
 const char* ProcedureName(uint16_t opnum);
 // True when the catalogue declares the opnum.

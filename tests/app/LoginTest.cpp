@@ -17,9 +17,6 @@ namespace {
 
 using namespace guitest;
 
-constexpr uint16_t OpOpenSession = 0;
-constexpr uint16_t OpCloseSession = 1;
-constexpr uint16_t OpGetSystemInfo = 64;
 
 const std::string kNotInitialized = "ZAX is not initialized";
 const std::string kOnlyOne =
@@ -62,7 +59,7 @@ TEST(LoginTest, GoodLoginOpensTheSessionAndShowsTheServerInTheTitle) {
     ASSERT_TRUE(f.Start({{"127.0.0.1", "1234"}}));
     EXPECT_TRUE(f.hooks.messages.empty());
     EXPECT_EQ(f.App().MainFrame()->windowTitle().toStdString(), "ZAX Manager - 127.0.0.1");
-    EXPECT_EQ(f.server.recorder().Count(OpOpenSession), 1u);
+    EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 1u);
     EXPECT_STREQ(f.session.systemInfo.ServerAddress, "127.0.0.1");
     EXPECT_EQ(f.session.systemInfo.PrintDestination, 2);
     EXPECT_EQ(f.session.systemInfo.LanguageCode, 1);
@@ -76,7 +73,7 @@ TEST(LoginTest, GoodLoginOpensTheSessionAndShowsTheServerInTheTitle) {
     EXPECT_EQ(seconds, 9 * 3600 + 30 * 60);
 
     f.End(); // the end of the program closes the session
-    EXPECT_EQ(f.server.recorder().Count(OpCloseSession), 1u);
+    EXPECT_EQ(f.server.recorder().Count(zax::Opnum::CloseSession), 1u);
     EXPECT_FALSE(f.server.model().sessionOwner().has_value());
 }
 
@@ -92,13 +89,13 @@ TEST(LoginTest, EveryRefusalShowsItsMessageAndAsksAgain) {
     };
     const std::string thirty(30, 'K');
     const Row rows[] = {
-        {"not initialized", [](auto& s) { s.FailStatus(OpGetSystemInfo, 31012, 1); },
+        {"not initialized", [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31012, 1); },
          {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kNotInitialized},
-        {"session active", [](auto& s) { s.FailStatus(OpGetSystemInfo, 31020, 1); },
+        {"session active", [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31020, 1); },
          {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kOnlyOne},
-        {"other status", [](auto& s) { s.FailStatus(OpGetSystemInfo, 31001, 1); },
+        {"other status", [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31001, 1); },
          {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kOutOfSync},
-        {"transport failure", [](auto& s) { s.FailTransport(OpGetSystemInfo, 1722, 1); },
+        {"transport failure", [](auto& s) { s.FailTransport(zax::Opnum::GetSystemInfo, 1722, 1); },
          {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kCommunicating},
         {"wrong password", [](auto&) {}, {"127.0.0.1", "4321"}, {"127.0.0.1", "1234"},
          kInvalidPassword},
@@ -113,7 +110,7 @@ TEST(LoginTest, EveryRefusalShowsItsMessageAndAsksAgain) {
         row.arrange(f.server);
         ASSERT_TRUE(f.Start({row.first, row.second}));
         EXPECT_EQ(f.hooks.messages, std::vector<std::string>{row.message});
-        EXPECT_EQ(f.server.recorder().Count(OpOpenSession), 1u);
+        EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 1u);
         EXPECT_EQ(f.bound.size(), 2u); // a fresh binding for every attempt
     }
 }
@@ -123,7 +120,7 @@ TEST(LoginTest, ServerAtTheWrongInterfaceLevelIsRefusedAlthoughTheCallSucceeded)
     f.server.state().systemInfo.CompatibilityLevel = 15;
     EXPECT_FALSE(f.Start({{"127.0.0.1", "1234"}}));
     EXPECT_EQ(f.hooks.messages, std::vector<std::string>{kOutOfSync});
-    EXPECT_EQ(f.server.recorder().Count(OpOpenSession), 0u);
+    EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 0u);
 }
 
 TEST(LoginTest, UnreachableServerAndBadAddressesKeepTheAdministratorAtTheDialog) {
@@ -161,10 +158,10 @@ TEST(LoginTest, OpenSessionFailuresEndTheStartUp) {
         std::string message;
     };
     const Row rows[] = {
-        {"31020", [](auto& s) { s.FailStatus(OpOpenSession, 31020); }, kOnlyOne},
-        {"other", [](auto& s) { s.FailStatus(OpOpenSession, 31001); },
+        {"31020", [](auto& s) { s.FailStatus(zax::Opnum::OpenSession, 31020); }, kOnlyOne},
+        {"other", [](auto& s) { s.FailStatus(zax::Opnum::OpenSession, 31001); },
          "Network Error - terminating ZAX Manager"},
-        {"transport", [](auto& s) { s.FailTransport(OpOpenSession, 1726); }, kCommunicating},
+        {"transport", [](auto& s) { s.FailTransport(zax::Opnum::OpenSession, 1726); }, kCommunicating},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -178,10 +175,10 @@ TEST(LoginTest, OpenSessionFailuresEndTheStartUp) {
 
 TEST(LoginTest, CancelEndsWithoutSessionAndCloseFailureIsIgnored) {
     Fixture f;
-    f.server.FailTransport(OpCloseSession, 1726);
+    f.server.FailTransport(zax::Opnum::CloseSession, 1726);
     EXPECT_FALSE(f.Start({{"127.0.0.1", "4321"}, {"127.0.0.1", "0000"}}));
     EXPECT_EQ(f.hooks.messages, (std::vector<std::string>{kInvalidPassword, kInvalidPassword}));
-    EXPECT_EQ(f.server.recorder().Count(OpOpenSession), 0u);
+    EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 0u);
     f.End();
 }
 
@@ -192,7 +189,7 @@ TEST(LoginTest, MissingSettingsEndTheStartUpWithTheReadError) {
         std::ofstream(f.config.Path()) << body;
         EXPECT_FALSE(f.Start({{"127.0.0.1", "1234"}}));
         EXPECT_EQ(f.hooks.standardBoxes, std::vector<std::string>{"Error reading ZAXMGR.INI"});
-        EXPECT_EQ(f.server.recorder().Count(OpOpenSession), 0u);
+        EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 0u);
     }
 }
 

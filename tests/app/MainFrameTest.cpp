@@ -22,7 +22,6 @@ namespace {
 using namespace guitest;
 using namespace ui;
 
-constexpr uint16_t OpKeepAlive = 79;
 
 bool Enabled(QAction* action) {
     return action != nullptr && action->isEnabled();
@@ -93,7 +92,7 @@ TEST(MainFrameTest, ToolbarHoldsNineteenButtonsInSevenGroups) {
 TEST(MainFrameTest, KeepAliveFailureIsReportedOnceAndClosesTheFrame) {
     FrameFixture f;
     app::CMainFrame& frame = f.Create();
-    f.server.FailTransport(OpKeepAlive, 1726);
+    f.server.FailTransport(zax::Opnum::KeepAlive, 1726);
     frame.OnKeepAliveTick();
     frame.OnKeepAliveTick(); // the second tick was already queued
     EXPECT_EQ(f.hooks.messages, std::vector<std::string>{"Error communicating with server"});
@@ -109,7 +108,7 @@ TEST(MainFrameTest, KeepAliveSucceedsSilently) {
     frame.OnKeepAliveTick();
     EXPECT_TRUE(f.hooks.messages.empty());
     EXPECT_TRUE(frame.KeepAliveTimer().isActive());
-    EXPECT_EQ(f.server.recorder().Count(OpKeepAlive), 1u);
+    EXPECT_EQ(f.server.recorder().Count(zax::Opnum::KeepAlive), 1u);
 }
 
 TEST(MainFrameTest, ExitSavesThePlacementAndLeftEdge3000SavesZeros) {

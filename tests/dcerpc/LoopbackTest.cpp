@@ -5,6 +5,8 @@
 #include "dcerpc/RpcError.h"
 #include "dcerpc/RpcServer.h"
 
+#include "../support/RpcStatusOf.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -72,14 +74,7 @@ std::vector<uint8_t> EchoRequest(size_t n) {
     return w.take();
 }
 
-uint32_t StatusOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RpcError& e) {
-        return e.status();
-    }
-    return 0;
-}
+using testsupport::StatusOf;
 
 void ExpectEcho(ClientAssociation& c, size_t n) {
     auto req = EchoRequest(n);

@@ -2,6 +2,8 @@
 #include "dcerpc/EndpointMapper.h"
 #include "dcerpc/RpcError.h"
 
+#include "../support/RpcStatusOf.h"
+
 #include <gtest/gtest.h>
 
 using namespace dcerpc;
@@ -14,14 +16,7 @@ std::vector<uint8_t> Stub(size_t n) {
     return v;
 }
 
-uint32_t StatusOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RpcError& e) {
-        return e.status();
-    }
-    return 0;
-}
+using testsupport::StatusOf;
 } // namespace
 
 TEST(Pdu, MalformedHeadersAreProtocolErrors) {

@@ -7,6 +7,8 @@
 #include "ZaxsimProcess.h"
 #include "dcerpc/RpcError.h"
 
+#include "../support/RpcStatusOf.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,14 +33,7 @@ struct Client {
     std::unique_ptr<RpcVoiceMailServer> server;
 };
 
-uint32_t StatusOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dcerpc::RpcError& e) {
-        return e.status();
-    }
-    return 0;
-}
+using testsupport::StatusOf;
 
 void LogInAndOut(Client& c, const std::string& password) {
     SystemInfo info{};

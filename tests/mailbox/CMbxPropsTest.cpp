@@ -19,10 +19,6 @@ using namespace mailboxtest;
 
 namespace {
 
-constexpr uint16_t kGetCosNames = 71;
-constexpr uint16_t kGetMailbox = 9;
-constexpr uint16_t kAddMailbox = 7;
-constexpr uint16_t kChangeMailbox = 10;
 
 using SheetAction = std::function<void(CMbxProps&)>;
 
@@ -38,7 +34,7 @@ protected:
         return Run(sheet, std::move(act));
     }
     zax::MailboxRecord LastChange() const {
-        const auto calls = sim->recorder().CallsOf(kChangeMailbox);
+        const auto calls = sim->recorder().CallsOf(zax::Opnum::ChangeMailbox);
         return calls.empty() ? zax::MailboxRecord{} : calls.back().Arg<zax::MailboxRecord>(0);
     }
 };
@@ -110,7 +106,7 @@ TEST_F(SheetTest, GeneralDeliveryLoadsSplitAndAppliesWithoutAMessage) {
     EXPECT_EQ(result, ui::ControlId::Ok);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
     // Nothing changed, so nothing is written.
-    EXPECT_EQ(Calls(), (std::vector<uint16_t>{kGetCosNames, kGetMailbox}));
+    EXPECT_EQ(Calls(), (std::vector<uint16_t>{zax::Opnum::GetCosNames, zax::Opnum::GetMailbox}));
 }
 
 TEST_F(SheetTest, NameRules) {
@@ -224,7 +220,7 @@ TEST_F(SheetTest, AddedWithApplyThenChangedWithOkSendsAddOnceThenChange) {
     EXPECT_TRUE(applyEnabled);
     EXPECT_FALSE(addModeAfterApply);
     EXPECT_EQ(result, ui::ControlId::Ok);
-    EXPECT_EQ(Calls(), (std::vector<uint16_t>{kGetCosNames, kAddMailbox, kChangeMailbox}));
+    EXPECT_EQ(Calls(), (std::vector<uint16_t>{zax::Opnum::GetCosNames, zax::Opnum::AddMailbox, zax::Opnum::ChangeMailbox}));
     EXPECT_TRUE(sheet.WasChanged());
     EXPECT_EQ(zax::GetText(sim->state().FindMailbox("2050")->Name), "NEWMAN,ANN");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
@@ -233,15 +229,15 @@ TEST_F(SheetTest, AddedWithApplyThenChangedWithOkSendsAddOnceThenChange) {
 TEST_F(SheetTest, UnchangedOkSendsNothingAndCancelOfANewMailboxCreatesNothing) {
     EXPECT_EQ(RunChange("2001", [](CMbxProps& s) { ClickButton(s, ui::ControlId::Ok); }),
               ui::ControlId::Ok);
-    EXPECT_EQ(Calls(), (std::vector<uint16_t>{kGetCosNames, kGetMailbox}));
+    EXPECT_EQ(Calls(), (std::vector<uint16_t>{zax::Opnum::GetCosNames, zax::Opnum::GetMailbox}));
 
     CMbxProps add(session, "2050", zax::MailboxType::Subscriber, nullptr);
     EXPECT_EQ(Run(add, [](CMbxProps&) {}), ui::ControlId::Cancel);
-    EXPECT_EQ(CallsOf(kAddMailbox), 0u);
+    EXPECT_EQ(CallsOf(zax::Opnum::AddMailbox), 0u);
 }
 
 TEST_F(SheetTest, FailedChangeClearsTheModifiedFlagAndKeepsTheListRow) {
-    sim->FailStatus(kChangeMailbox, 31029, 1);
+    sim->FailStatus(zax::Opnum::ChangeMailbox, 31029, 1);
     MailboxListRow row{"BAKER,THOMAS", "2002", "Subscriber"};
     CMbxProps sheet(session, "2002", &row, nullptr);
     bool modifiedAfterApply = true;
@@ -253,7 +249,7 @@ TEST_F(SheetTest, FailedChangeClearsTheModifiedFlagAndKeepsTheListRow) {
     });
     EXPECT_EQ(messages, QStringList{"Extension already used by another mailbox"});
     EXPECT_FALSE(modifiedAfterApply);
-    EXPECT_EQ(CallsOf(kChangeMailbox), 1u); // OK had nothing left to send
+    EXPECT_EQ(CallsOf(zax::Opnum::ChangeMailbox), 1u); // OK had nothing left to send
     EXPECT_FALSE(sheet.WasChanged());
     // The server kept the old name, and so does the list.
     EXPECT_EQ(row.name, "BAKER,THOMAS");
@@ -333,7 +329,7 @@ TEST_F(SheetTest, EveryPageRefusesItsBadFieldsWithItsMessageAndFocus) {
             EXPECT_FALSE(sheet.PageInSlot(c.slot)->IsPageValid());
         });
         EXPECT_EQ(messages, QStringList{c.message});
-        EXPECT_EQ(CallsOf(kChangeMailbox), 0u);
+        EXPECT_EQ(CallsOf(zax::Opnum::ChangeMailbox), 0u);
     }
 }
 
@@ -380,7 +376,7 @@ TEST_F(SheetTest, ResetPasswordIsSentWithTheChangeAndHiddenWhenAdding) {
         Click(sheet, SlotGeneral, GeneralCtl::ResetPassword);
         ClickButton(sheet, ui::ControlId::Ok);
     });
-    const auto changes = sim->recorder().CallsOf(kChangeMailbox);
+    const auto changes = sim->recorder().CallsOf(zax::Opnum::ChangeMailbox);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].Arg<uint8_t>(1), 1);
     EXPECT_FALSE(sim->state().mailboxes.at("2001").passwordChanged);
@@ -417,7 +413,7 @@ TEST_F(SheetTest, EditsOnSeveralPagesGoOutInOneChange) {
         Click(sheet, SlotSpeechRec, SpeechCtl::Enable);
         ClickButton(sheet, ui::ControlId::Ok);
     });
-    ASSERT_EQ(CallsOf(kChangeMailbox), 1u);
+    ASSERT_EQ(CallsOf(zax::Opnum::ChangeMailbox), 1u);
     const zax::MailboxRecord r = LastChange();
     EXPECT_EQ(zax::GetText(r.Name), "SMITH,MARY");
     EXPECT_EQ(r.OutdialKind, 2);

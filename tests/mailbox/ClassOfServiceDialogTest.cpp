@@ -15,8 +15,6 @@ using namespace mailboxtest;
 
 namespace {
 
-constexpr uint16_t kGetCos = 38;
-constexpr uint16_t kSetCos = 39;
 
 class CosTest : public MailboxTest {
 protected:
@@ -38,8 +36,8 @@ protected:
 
 TEST_F(CosTest, OpensOnClassOneWithEveryClassRead) {
     auto dialog = Open();
-    EXPECT_EQ(CallsOf(kGetCos), 16u);
-    const auto reads = sim->recorder().CallsOf(kGetCos);
+    EXPECT_EQ(CallsOf(zax::Opnum::GetClassOfService), 16u);
+    const auto reads = sim->recorder().CallsOf(zax::Opnum::GetClassOfService);
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(reads[static_cast<size_t>(i)].Arg<zax::CosRecord>(0).ClassNumber, i + 1);
     EXPECT_EQ(dialog->ControlText(CosCtl::Class), "01");
@@ -82,7 +80,7 @@ TEST_F(CosTest, EachValueIsCheckedInOrderAgainstTheServersLimits) {
         ClickButton(*dialog, ui::ControlId::Ok);
         EXPECT_EQ(messages, QStringList{c.message});
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(CallsOf(kSetCos), 0u);
+        EXPECT_EQ(CallsOf(zax::Opnum::SetClassOfService), 0u);
     }
 }
 
@@ -95,7 +93,7 @@ TEST_F(CosTest, RetryValuesCountOnlyWhileNotificationIsOn) {
     EXPECT_EQ(Text(*dialog, CosCtl::RetryInterval), "0");
     ClickButton(*dialog, ui::ControlId::Ok);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
-    const auto writes = sim->recorder().CallsOf(kSetCos);
+    const auto writes = sim->recorder().CallsOf(zax::Opnum::SetClassOfService);
     ASSERT_EQ(writes.size(), 16u);
     const auto& executive = writes[1].Arg<zax::CosRecord>(0);
     EXPECT_EQ(executive.OffPremiseMessageNotification, 0);
@@ -154,7 +152,7 @@ TEST_F(CosTest, OkWritesAllSixteenInOrderWithTheEdits) {
     ClickButton(*dialog, ui::ControlId::Ok);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), ui::ControlId::Ok);
-    const auto writes = sim->recorder().CallsOf(kSetCos);
+    const auto writes = sim->recorder().CallsOf(zax::Opnum::SetClassOfService);
     ASSERT_EQ(writes.size(), 16u);
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(writes[static_cast<size_t>(i)].Arg<zax::CosRecord>(0).ClassNumber, i + 1);
@@ -166,20 +164,20 @@ TEST_F(CosTest, OkWritesAllSixteenInOrderWithTheEdits) {
 }
 
 TEST_F(CosTest, AWriteTheServerRefusesStopsTheRestAndKeepsTheDialogOpen) {
-    sim->FailStatus(kSetCos, 31033, 5);
+    sim->FailStatus(zax::Opnum::SetClassOfService, 31033, 5);
     auto dialog = Open();
     ClickButton(*dialog, ui::ControlId::Ok);
     EXPECT_EQ(messages, QStringList{"Server Error, rc = 31033"});
-    EXPECT_EQ(CallsOf(kSetCos), 5u);
+    EXPECT_EQ(CallsOf(zax::Opnum::SetClassOfService), 5u);
     EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(CosTest, AClassThatCannotBeReadIsReportedAndTheDialogNotShown) {
-    sim->FailStatus(kGetCos, 31033, 3);
+    sim->FailStatus(zax::Opnum::GetClassOfService, 31033, 3);
     ClassOfServiceDialog dialog(session);
     EXPECT_EQ(dialog.Run(), ui::ControlId::Cancel); // would hang if it were shown
     EXPECT_EQ(messages, QStringList{"Server Error, rc = 31033"});
-    EXPECT_EQ(CallsOf(kGetCos), 16u); // the others are still read
+    EXPECT_EQ(CallsOf(zax::Opnum::GetClassOfService), 16u); // the others are still read
 }
 
 } // namespace

@@ -22,9 +22,6 @@ using namespace mailboxtest;
 
 namespace {
 
-constexpr uint16_t kFindFirst = 3;
-constexpr uint16_t kFindNextBatch = 77;
-constexpr uint16_t kDelete = 11;
 
 class MailboxListTest : public MailboxTest {
 protected:
@@ -61,9 +58,9 @@ TEST_F(MailboxListTest, BatchesOfTwentyFiveStopAfterTheFirstShortOne) {
         Use(Subscribers(c.mailboxes));
         auto dialog = Open();
         EXPECT_EQ(dialog->RowCount(), c.mailboxes);
-        EXPECT_EQ(CallsOf(kFindFirst), 1u);
-        EXPECT_EQ(CallsOf(kFindNextBatch), c.batchCalls);
-        for (const auto& call : sim->recorder().CallsOf(kFindNextBatch))
+        EXPECT_EQ(CallsOf(zax::Opnum::FindFirstEntry), 1u);
+        EXPECT_EQ(CallsOf(zax::Opnum::FindNextEntries), c.batchCalls);
+        for (const auto& call : sim->recorder().CallsOf(zax::Opnum::FindNextEntries))
             EXPECT_EQ(call.Arg<int16_t>(1), 25);
         EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
         EXPECT_TRUE(Button(*dialog, ListCtl::Change)->isEnabled());
@@ -79,7 +76,7 @@ TEST_F(MailboxListTest, EmptyTableShowsNoColumnsNoMessageAndDisablesTheButtons) 
     EXPECT_FALSE(Button(*dialog, ListCtl::Change)->isEnabled());
     EXPECT_FALSE(Button(*dialog, ListCtl::Delete)->isEnabled());
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(Calls(), std::vector<uint16_t>{kFindFirst});
+    EXPECT_EQ(Calls(), std::vector<uint16_t>{zax::Opnum::FindFirstEntry});
 }
 
 TEST_F(MailboxListTest, ServerErrorsShowTheStatusAndKeepTheRowsRead) {
@@ -87,7 +84,7 @@ TEST_F(MailboxListTest, ServerErrorsShowTheStatusAndKeepTheRowsRead) {
         uint16_t opnum;
         uint32_t nth;
         int rows;
-    } cases[] = {{kFindFirst, 1, 0}, {kFindNextBatch, 1, 1}, {kFindNextBatch, 2, 26}};
+    } cases[] = {{zax::Opnum::FindFirstEntry, 1, 0}, {zax::Opnum::FindNextEntries, 1, 1}, {zax::Opnum::FindNextEntries, 2, 26}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.opnum * 10 + c.nth);
         Use(Subscribers(60));
@@ -154,12 +151,12 @@ TEST_F(MailboxListTest, DeleteAsksThenSendsOnlyTheNumber) {
     Button(*dialog, ListCtl::Delete)->click();
     EXPECT_EQ(messages, QStringList{"Delete 2024, YOUNG,DAVID"});
     EXPECT_EQ(styles.back(), ui::kStyleQuestion);
-    EXPECT_EQ(CallsOf(kDelete), 0u);
+    EXPECT_EQ(CallsOf(zax::Opnum::DeleteMailbox), 0u);
 
     answer = ui::kAnswerOk;
     Button(*dialog, ListCtl::Delete)->click();
-    ASSERT_EQ(CallsOf(kDelete), 1u);
-    const auto deletes = sim->recorder().CallsOf(kDelete);
+    ASSERT_EQ(CallsOf(zax::Opnum::DeleteMailbox), 1u);
+    const auto deletes = sim->recorder().CallsOf(zax::Opnum::DeleteMailbox);
     const auto& sent = deletes[0].Arg<zax::MailboxRecord>(0);
     zax::MailboxRecord expected{};
     zax::SetText(expected.Number, "2024");

@@ -30,26 +30,26 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
         std::function<int(app::Session&)> scenario; // returns the dialog's result
     };
     const Case cases[] = {
-        {3, "list: first entry", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
-        {77, "list: a batch", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
-        {11, "list: delete",
+        {zax::Opnum::FindFirstEntry, "list: first entry", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
+        {zax::Opnum::FindNextEntries, "list: a batch", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
+        {zax::Opnum::DeleteMailbox, "list: delete",
          [](app::Session& s) {
              MailboxListDialog list(s);
              WhenModal<MailboxListDialog>(
                  [](MailboxListDialog& d) { ClickButton(d, ListCtl::Delete); });
              return list.Run();
          }},
-        {71, "sheet: class-of-service names",
+        {zax::Opnum::GetCosNames, "sheet: class-of-service names",
          [](app::Session& s) {
              CMbxProps sheet(s, "2001", nullptr, nullptr);
              return sheet.Run();
          }},
-        {9, "sheet: read the mailbox",
+        {zax::Opnum::GetMailbox, "sheet: read the mailbox",
          [](app::Session& s) {
              CMbxProps sheet(s, "2001", nullptr, nullptr);
              return sheet.Run();
          }},
-        {7, "sheet: add with Apply",
+        {zax::Opnum::AddMailbox, "sheet: add with Apply",
          [](app::Session& s) {
              CMbxProps sheet(s, "2050", zax::MailboxType::Information, nullptr);
              return RunSheet(sheet, [](CMbxProps& open) {
@@ -57,7 +57,7 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
                  ClickButton(open, ui::ControlId::Apply);
              });
          }},
-        {10, "sheet: change with OK",
+        {zax::Opnum::ChangeMailbox, "sheet: change with OK",
          [](app::Session& s) {
              CMbxProps sheet(s, "2001", nullptr, nullptr);
              return RunSheet(sheet, [](CMbxProps& open) {
@@ -65,9 +65,9 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
                  ClickButton(open, ui::ControlId::Ok);
              });
          }},
-        {38, "classes of service: read",
+        {zax::Opnum::GetClassOfService, "classes of service: read",
          [](app::Session& s) { return ClassOfServiceDialog(s).Run(); }},
-        {39, "classes of service: write",
+        {zax::Opnum::SetClassOfService, "classes of service: write",
          [](app::Session& s) {
              ClassOfServiceDialog dialog(s);
              WhenModal<ClassOfServiceDialog>(

@@ -4,6 +4,8 @@
 #include "RpcVoiceMailServer.h"
 #include "dcerpc/RpcError.h"
 
+#include "../support/RpcStatusOf.h"
+
 #include <gtest/gtest.h>
 
 using namespace zax;
@@ -24,14 +26,7 @@ public:
     bool bigEndian = false;
 };
 
-uint32_t StatusOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dcerpc::RpcError& e) {
-        return e.status();
-    }
-    return 0;
-}
+using testsupport::StatusOf;
 
 struct Fixture : ::testing::Test {
     CannedChannel channel;

@@ -148,25 +148,8 @@ TEST(StateFileTest, RecordsAreWrittenFieldByFieldLittleEndianWithoutPadding) {
     EXPECT_EQ(body[50], 0);
 }
 
-uint32_t Crc32(const uint8_t* p, size_t n) {
-    static const auto table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k)
-                c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    uint32_t c = 0xFFFFFFFFu;
-    while (n--)
-        c = table[(c ^ *p++) & 0xFF] ^ (c >> 8);
-    return ~c;
-}
-
 void FixChecksum(std::vector<uint8_t>& file) {
-    const uint32_t crc = Crc32(file.data() + kHeaderSize, file.size() - kHeaderSize);
+    const uint32_t crc = StateFileChecksum(std::span(file).subspan(kHeaderSize));
     for (int i = 0; i < 4; ++i)
         file[16 + static_cast<size_t>(i)] = static_cast<uint8_t>(crc >> (8 * i));
 }
