@@ -4,6 +4,7 @@
 // not yet simulated answer as an unserved operation number.
 
 #include "SimModel.h"
+#include "ServerStatuses.h"
 #include "UnservedServer.h"
 
 #include <optional>
@@ -12,19 +13,18 @@
 namespace zaxsim {
 
 // Statuses the simulated server answers with.
-inline constexpr zax::ServerStatus StatusNotInitialized = 31012;
-inline constexpr zax::ServerStatus StatusNoEntry = 31012; // none, no more, or the table is full
-inline constexpr zax::ServerStatus StatusSessionActive = 31020;
-inline constexpr zax::ServerStatus StatusStillReferenced = 31027;
-inline constexpr zax::ServerStatus StatusAlreadyExists = 31028;
-inline constexpr zax::ServerStatus StatusExtensionUsed = 31029;
-inline constexpr zax::ServerStatus StatusAlternate1Used = 31030;
-inline constexpr zax::ServerStatus StatusAlternate2Used = 31031;
+using zax::StatusAlreadyExists;
+using zax::StatusAlternate1Used;
+using zax::StatusAlternate2Used;
+using zax::StatusExtensionUsed;
+using zax::StatusNoEntry;
+using zax::StatusNotInitialized;
+using zax::StatusSessionActive;
+using zax::StatusStillReferenced;
+using zax::StatusSystemMailbox;
 // The simulator's answer to a record it cannot store (a malformed number, a
 // class of service out of range); the client shows it as a server error.
 inline constexpr zax::ServerStatus StatusInvalidRecord = 31033;
-inline constexpr zax::ServerStatus StatusSystemMailbox = 31034;
-inline constexpr int16_t CompatibilityLevel = 16;
 
 class SimConnection : public UnservedServer {
 public:

@@ -5,6 +5,7 @@
 #include "dcerpc/RpcError.h"
 #include "server/RpcVoiceMailServer.h"
 #include "server/ServerBinding.h"
+#include "server/ServerStatuses.h"
 #include "ui/Messages.h"
 #include "ui/StringIds.h"
 #include "ui/WaitCursor.h"
@@ -17,8 +18,6 @@ using ui::StringId::ErrorCommunicating;
 
 namespace {
 
-constexpr uint16_t kStatusNotInitialized = 31012;
-constexpr uint16_t kStatusSessionActive = 31020;
 constexpr size_t kMaxAdminPasswordChars = sizeof(zax::SystemInfo::AdminPassword) - 1;
 
 class RpcLink : public ServerLink {
@@ -35,9 +34,9 @@ private:
 // The message for a refused GetSystemInfo status.
 int SystemInfoStatusMessage(uint16_t status) {
     switch (status) {
-    case kStatusNotInitialized:
+    case zax::StatusNotInitialized:
         return ui::StringId::NotInitialized;
-    case kStatusSessionActive:
+    case zax::StatusSessionActive:
         return ui::StringId::OnlyOneSession;
     default:
         return ui::StringId::ServerOutOfSync;
@@ -134,7 +133,7 @@ bool OpenAdministrationSession(Session& session) {
         ui::ShowStatusMessage(ErrorCommunicating);
         return false;
     }
-    if (status == kStatusSessionActive) {
+    if (status == zax::StatusSessionActive) {
         ui::ShowStatusMessage(ui::StringId::OnlyOneSession);
         return false;
     }

@@ -15,6 +15,7 @@
 #include "ResourceIds.h"
 #include "StringIds.h"
 #include "app/Session.h"
+#include "server/ServerStatuses.h"
 
 #include <QTabWidget>
 
@@ -24,9 +25,9 @@ namespace {
 using zax::MailboxType;
 
 const ui::StatusMessage kSaveStatuses[] = {
-    {31029, ui::StringId::ExtensionInUse},
-    {31030, ui::StringId::AlternateExtension1InUse},
-    {31031, ui::StringId::AlternateExtension2InUse},
+    {zax::StatusExtensionUsed, ui::StringId::ExtensionInUse},
+    {zax::StatusAlternate1Used, ui::StringId::AlternateExtension1InUse},
+    {zax::StatusAlternate2Used, ui::StringId::AlternateExtension2InUse},
 };
 
 QString Caption(const std::string& number) {

@@ -13,6 +13,7 @@
 #include "StringIds.h"
 #include "WaitCursor.h"
 #include "app/Session.h"
+#include "server/ServerStatuses.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -24,9 +25,6 @@
 namespace mailbox {
 namespace {
 
-constexpr zax::ServerStatus kNoMoreEntries = 31012;
-constexpr zax::ServerStatus kMailboxInUse = 31027;
-constexpr zax::ServerStatus kSystemMailbox = 31034;
 constexpr int kColumns = 3;
 
 // The list entry carries its row: the tree owns the item and the item the
@@ -99,7 +97,7 @@ int MailboxListDialog::Run() {
 bool MailboxListDialog::Load() {
     ui::WaitCursor wait;
     zax::VoiceMailServer& server = session_.Server();
-    const ui::StatusMessage endOfList[] = {{kNoMoreEntries, 0}};
+    const ui::StatusMessage endOfList[] = {{zax::StatusNoEntry, 0}};
     QList<QTreeWidgetItem*> items;
     bool ending = false;
 
@@ -214,8 +212,8 @@ void MailboxListDialog::OnDelete() {
     zax::MailboxRecord record{};
     zax::SetText(record.Number, item->row.number);
     const ui::StatusMessage statuses[] = {
-        {kMailboxInUse, ui::StringId::MailboxInUse},
-        {kSystemMailbox, ui::StringId::CannotDeleteSystemMailbox},
+        {zax::StatusStillReferenced, ui::StringId::MailboxInUse},
+        {zax::StatusSystemMailbox, ui::StringId::CannotDeleteSystemMailbox},
     };
     const ui::CallResult result =
         CallServer([&] { return session_.Server().DeleteMailbox(record); }, statuses);

@@ -1,0 +1,18 @@
+#pragma once
+// Statuses the server answers with that both ends name: the client's dialogs
+// recognise them, the simulated server sends them.
+#include "Procedure.h"
+
+namespace zax {
+
+inline constexpr ServerStatus StatusNotInitialized = 31012;
+inline constexpr ServerStatus StatusNoEntry = 31012; // none, no more, or the table is full
+inline constexpr ServerStatus StatusSessionActive = 31020;
+inline constexpr ServerStatus StatusStillReferenced = 31027;
+inline constexpr ServerStatus StatusAlreadyExists = 31028;
+inline constexpr ServerStatus StatusExtensionUsed = 31029;
+inline constexpr ServerStatus StatusAlternate1Used = 31030;
+inline constexpr ServerStatus StatusAlternate2Used = 31031;
+inline constexpr ServerStatus StatusSystemMailbox = 31034;
+
+} // namespace zax
