@@ -145,12 +145,11 @@ void MailboxListDialog::CreateColumns() {
                                   ui::LanguageModule::String(ColumnNumber),
                                   ui::LanguageModule::String(ColumnType)});
     form_->list->setHeaderHidden(false);
-    hasColumns_ = true;
 }
 
 bool MailboxListDialog::OnInitDialog() {
     TemplateDialog::OnInitDialog();
-    if (hasColumns_) {
+    if (form_->list->columnCount() > 0) {
         // Three equal columns that together just fit the list, beside the
         // vertical scroll bar when the rows need one. The texts just filled
         // in change the buttons' widths, so the layout is settled first; the

@@ -53,7 +53,6 @@ private:
 
     app::Session& session_;
     std::unique_ptr<Ui::MailboxListDialog> form_;
-    bool hasColumns_ = false;
 };
 
 } // namespace mailbox
