@@ -5,14 +5,14 @@
 //   RawRoundTrips       401 raw TCP round trips of the same sizes,
 // so the cost of the client and of the list shows against the floor.
 
-#include "MailboxListDialog.h"
-#include "RpcVoiceMailServer.h"
-#include "ServerBinding.h"
 #include "SimConnection.h"
-#include "ZaxService.h"
-#include "app/Session.h"
 #include "dcerpc/RpcServer.h"
 #include "dcerpc/Socket.h"
+#include "mailbox/MailboxListDialog.h"
+#include "server/RpcVoiceMailServer.h"
+#include "server/ServerBinding.h"
+#include "server/Session.h"
+#include "server/ZaxService.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -75,7 +75,7 @@ struct Fixture {
     dcerpc::RpcServer server;
     std::unique_ptr<zax::ServerBinding> binding;
     std::unique_ptr<zax::RpcVoiceMailServer> client;
-    app::Session session;
+    zax::Session session;
 };
 
 void OpenMailboxList(benchmark::State& state) {

@@ -3,12 +3,12 @@
 //   RawPingPong/26/32     vs  RpcSmallCall   (GetLine: 2-byte request, 8-byte reply)
 //   RawPingPong/10312/28  vs  RpcVoiceChunk  (WriteAaPrompt with a 10240-byte chunk)
 
-#include "RpcVoiceMailServer.h"
-#include "ServerBinding.h"
 #include "UnservedServer.h"
-#include "ZaxService.h"
 #include "dcerpc/RpcServer.h"
 #include "dcerpc/Socket.h"
+#include "server/RpcVoiceMailServer.h"
+#include "server/ServerBinding.h"
+#include "server/ZaxService.h"
 
 #include <benchmark/benchmark.h>
 

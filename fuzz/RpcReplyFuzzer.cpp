@@ -2,10 +2,10 @@
 // header, bind_ack, call fragments, towers, and the reply stubs of procedures
 // with records and arrays. Nothing may crash or read out of bounds.
 
-#include "RpcVoiceMailServer.h"
 #include "dcerpc/EndpointMapper.h"
 #include "dcerpc/Pdu.h"
 #include "dcerpc/RpcError.h"
+#include "server/RpcVoiceMailServer.h"
 
 #include <cstddef>
 #include <cstdint>

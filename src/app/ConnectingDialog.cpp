@@ -1,4 +1,4 @@
-#include "ConnectingDialog.h"
+#include "app/ConnectingDialog.h"
 
 #include "ui/ResourceIds.h"
 #include "ui_ConnectingDialog.h"

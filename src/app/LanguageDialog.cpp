@@ -1,7 +1,7 @@
-#include "LanguageDialog.h"
+#include "app/LanguageDialog.h"
 
-#include "LanguageCodes.h"
-#include "MainFrame.h"
+#include "app/LanguageCodes.h"
+#include "app/MainFrame.h"
 #include "ui/HelpViewer.h"
 #include "ui/LanguageModule.h"
 #include "ui/Messages.h"
@@ -18,8 +18,8 @@ namespace app {
 
 using namespace ui;
 
-LanguageDialog::LanguageDialog(const ConfigFile& config, int& languageCode, Session& session,
-                               CMainFrame& frame, QWidget* parent)
+LanguageDialog::LanguageDialog(const core::ConfigFile& config, int& languageCode,
+                               zax::Session& session, CMainFrame& frame, QWidget* parent)
     : TemplateDialog(DialogId::Language, parent), form_(new Ui::LanguageDialog), config_(config),
       languageCode_(languageCode), session_(session), frame_(frame) {
     form_->setupUi(this);
@@ -42,8 +42,9 @@ LanguageDialog::~LanguageDialog() = default;
 bool LanguageDialog::OnInitDialog() {
     for (const LanguageChoice& choice : kLanguageChoices) {
         SetChecked(choice.radioId, choice.code == languageCode_);
-        EnableControl(choice.radioId,
-                      !LanguageModule::FindFile(QString::fromLatin1(choice.enablingFile)).isEmpty());
+        EnableControl(
+            choice.radioId,
+            !LanguageModule::FindFile(QString::fromLatin1(choice.enablingFile)).isEmpty());
     }
     codeOnOpening_ = SelectedCode();
     return true;
@@ -105,7 +106,8 @@ void LanguageDialog::CopyHelpFiles(const QString& baseName) {
             }
         }
         if (!copied) {
-            ShowMessage(LanguageModule::String(StringId::CannotFindPrefix) + baseName + QLatin1String(suffix));
+            ShowMessage(LanguageModule::String(StringId::CannotFindPrefix) + baseName +
+                        QLatin1String(suffix));
         }
     }
 }

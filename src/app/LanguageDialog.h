@@ -2,8 +2,8 @@
 // The Language dialog: switches the language module while the program runs,
 // remembers the choice in the configuration file and puts the help files of
 // the new language in place.
-#include "app/ConfigFile.h"
-#include "app/Session.h"
+#include "core/ConfigFile.h"
+#include "server/Session.h"
 #include "ui/TemplateDialog.h"
 
 #include <memory>
@@ -19,7 +19,7 @@ class CMainFrame;
 class LanguageDialog : public ui::TemplateDialog {
     Q_OBJECT
 public:
-    LanguageDialog(const ConfigFile& config, int& languageCode, Session& session,
+    LanguageDialog(const core::ConfigFile& config, int& languageCode, zax::Session& session,
                    CMainFrame& frame, QWidget* parent = nullptr);
     ~LanguageDialog() override;
 
@@ -33,9 +33,9 @@ private:
     void CopyHelpFiles(const QString& baseName);
 
     std::unique_ptr<Ui::LanguageDialog> form_;
-    const ConfigFile& config_;
+    const core::ConfigFile& config_;
     int& languageCode_;
-    Session& session_;
+    zax::Session& session_;
     CMainFrame& frame_;
     int codeOnOpening_ = 0;
 };

@@ -1,6 +1,6 @@
-#include "LoginDialog.h"
+#include "app/LoginDialog.h"
 
-#include "app/HostHistory.h"
+#include "core/HostHistory.h"
 #include "ui/Messages.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
@@ -13,11 +13,11 @@ namespace app {
 
 using namespace ui;
 
-LoginDialog::LoginDialog(const ConfigFile& config, HostLookup lookup, QWidget* parent)
+LoginDialog::LoginDialog(const core::ConfigFile& config, core::HostLookup lookup, QWidget* parent)
     : TemplateDialog(DialogId::Login, parent), form_(new Ui::LoginDialog), config_(config),
       lookup_(std::move(lookup)) {
     form_->setupUi(this);
-    form_->server->setMaxCount(static_cast<int>(kMaxHostHistory));
+    form_->server->setMaxCount(static_cast<int>(core::kMaxHostHistory));
     // The history is ours to order; the combo must not add typed texts itself.
     form_->server->setInsertPolicy(QComboBox::NoInsert);
 }
@@ -26,7 +26,7 @@ LoginDialog::~LoginDialog() = default;
 
 bool LoginDialog::OnInitDialog() {
     form_->server->clear();
-    for (const std::string& host : SplitHostList(config_.ReadHosts())) {
+    for (const std::string& host : core::SplitHostList(config_.ReadHosts())) {
         form_->server->addItem(QString::fromStdString(host));
     }
     if (form_->server->count() > 0) {
@@ -49,14 +49,14 @@ void LoginDialog::OnOK() {
     const std::string server = form_->server->currentText().toStdString();
     const std::string password = form_->password->text().toStdString();
 
-    const ResolvedServer resolved = ResolveServerAddress(server, lookup_);
-    if (resolved.code != FieldValid) {
+    const core::ResolvedServer resolved = core::ResolveServerAddress(server, lookup_);
+    if (resolved.code != core::FieldValid) {
         ShowStatusMessage(StringId::InvalidIpAddress);
         return;
     }
 
     std::vector<std::string> hosts = HistoryEntries();
-    AddHostToHistory(hosts, server);
+    core::AddHostToHistory(hosts, server);
     form_->server->clear();
     for (const std::string& host : hosts) {
         form_->server->addItem(QString::fromStdString(host));

@@ -2,8 +2,8 @@
 // The log-in dialog: the server (from the host history) and the
 // administration password. OK resolves the server, moves it to the top of
 // the history and writes the history back before the dialog ends.
-#include "app/ConfigFile.h"
-#include "app/HostName.h"
+#include "core/ConfigFile.h"
+#include "core/HostName.h"
 #include "ui/TemplateDialog.h"
 
 #include <memory>
@@ -18,7 +18,7 @@ namespace app {
 class LoginDialog : public ui::TemplateDialog {
     Q_OBJECT
 public:
-    LoginDialog(const ConfigFile& config, HostLookup lookup, QWidget* parent = nullptr);
+    LoginDialog(const core::ConfigFile& config, core::HostLookup lookup, QWidget* parent = nullptr);
     ~LoginDialog() override;
 
     // Valid after the dialog ended with OK.
@@ -34,8 +34,8 @@ private:
     std::vector<std::string> HistoryEntries() const;
 
     std::unique_ptr<Ui::LoginDialog> form_;
-    const ConfigFile& config_;
-    HostLookup lookup_;
+    const core::ConfigFile& config_;
+    core::HostLookup lookup_;
     std::string serverText_;
     std::string password_;
     std::string address_;

@@ -1,7 +1,7 @@
-#include "LoginLoop.h"
+#include "app/LoginLoop.h"
 
-#include "ConnectingDialog.h"
-#include "LoginDialog.h"
+#include "app/ConnectingDialog.h"
+#include "app/LoginDialog.h"
 #include "dcerpc/RpcError.h"
 #include "server/RpcVoiceMailServer.h"
 #include "server/ServerBinding.h"
@@ -45,7 +45,7 @@ int SystemInfoStatusMessage(uint16_t status) {
 
 // One attempt with what the dialog gave: the message id of its failure, or
 // nothing when the server accepted the password.
-std::optional<int> TryLogin(Session& session, const LoginDialog& dialog,
+std::optional<int> TryLogin(zax::Session& session, const LoginDialog& dialog,
                             std::unique_ptr<ServerLink>& link, const ServerConnector& connector,
                             QWidget* parent) {
     ui::WaitCursor wait;
@@ -103,9 +103,9 @@ bool PasswordMatches(const std::string& typed, const zax::SystemInfo& info) {
     return typed == zax::GetText(info.AdminPassword).substr(0, kMaxAdminPasswordChars);
 }
 
-std::unique_ptr<ServerLink> RunLoginLoop(Session& session, const ConfigFile& config,
+std::unique_ptr<ServerLink> RunLoginLoop(zax::Session& session, const core::ConfigFile& config,
                                          const ServerConnector& connector,
-                                         const HostLookup& lookup, QWidget* parent) {
+                                         const core::HostLookup& lookup, QWidget* parent) {
     for (;;) {
         LoginDialog dialog(config, lookup, parent);
         if (dialog.DoModal() != ui::kAnswerOk) {
@@ -125,7 +125,7 @@ std::unique_ptr<ServerLink> RunLoginLoop(Session& session, const ConfigFile& con
     }
 }
 
-bool OpenAdministrationSession(Session& session) {
+bool OpenAdministrationSession(zax::Session& session) {
     uint16_t status = 0;
     try {
         status = session.Server().OpenSession(session.handle);
@@ -144,7 +144,7 @@ bool OpenAdministrationSession(Session& session) {
     return true;
 }
 
-void CloseAdministrationSession(Session& session) noexcept {
+void CloseAdministrationSession(zax::Session& session) noexcept {
     if (session.server == nullptr) {
         return;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The log-in loop and the administration session's opening and closing.
-#include "app/ConfigFile.h"
-#include "app/HostName.h"
-#include "app/Session.h"
+#include "core/ConfigFile.h"
+#include "core/HostName.h"
+#include "server/Session.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,16 +38,16 @@ bool PasswordMatches(const std::string& typed, const zax::SystemInfo& info);
 // administrator cancels. On success the session holds the link's server,
 // the system information and what was typed, and the link is returned; on
 // cancel null is returned.
-std::unique_ptr<ServerLink> RunLoginLoop(Session& session, const ConfigFile& config,
+std::unique_ptr<ServerLink> RunLoginLoop(zax::Session& session, const core::ConfigFile& config,
                                          const ServerConnector& connector,
-                                         const HostLookup& lookup, QWidget* parent = nullptr);
+                                         const core::HostLookup& lookup, QWidget* parent = nullptr);
 
 // Opens the administration session; shows the failure's message and
 // returns false when it cannot be opened.
-bool OpenAdministrationSession(Session& session);
+bool OpenAdministrationSession(zax::Session& session);
 
 // Closes the session; every failure, a transport failure included, is
 // ignored: the program is ending anyway.
-void CloseAdministrationSession(Session& session) noexcept;
+void CloseAdministrationSession(zax::Session& session) noexcept;
 
 } // namespace app

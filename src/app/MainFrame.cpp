@@ -1,8 +1,8 @@
-#include "MainFrame.h"
+#include "app/MainFrame.h"
 
-#include "AboutDialog.h"
-#include "LanguageDialog.h"
-#include "LockKeys.h"
+#include "app/AboutDialog.h"
+#include "app/LanguageDialog.h"
+#include "app/LockKeys.h"
 #include "dcerpc/RpcError.h"
 #include "ui/HelpViewer.h"
 #include "ui/LanguageModule.h"
@@ -33,8 +33,7 @@ using namespace ui;
 
 namespace {
 
-// Menu-bar positions whose availability is set as a whole.
-constexpr int kGroupListsPosition = 3;
+// Menu-bar positions that stay available whatever the server offers.
 constexpr int kAlwaysAvailablePositions[] = {4, 5, 6};
 
 // Status-bar indicator texts, in pane order after the message pane.
@@ -57,8 +56,8 @@ QString ToolTipFor(const QAction* menuItem, int commandId) {
 
 } // namespace
 
-CMainFrame::CMainFrame(Session& session, const ConfigFile& config, const CommandTable& commands,
-                       int& languageCode)
+CMainFrame::CMainFrame(zax::Session& session, const core::ConfigFile& config,
+                       const ui::CommandTable& commands, int& languageCode)
     : session_(session), config_(config), commands_(commands), languageCode_(languageCode) {
     // A caption, a system menu, a sizing border and a minimize box; no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -212,7 +211,7 @@ int CMainFrame::DefaultHeight() const {
     return menuBar()->sizeHint().height() + toolbarAllowance_ + statusBarAllowance_;
 }
 
-void CMainFrame::PlaceAndTitle(const WindowPlacement& saved, const QString& serverName) {
+void CMainFrame::PlaceAndTitle(const core::WindowPlacement& saved, const QString& serverName) {
     if (!saved.HasSavedSize()) {
         const QScreen* screen = QApplication::primaryScreen();
         const int width = screen ? screen->availableGeometry().width() * 9 / 10 : 640;
@@ -238,9 +237,6 @@ void CMainFrame::showEvent(QShowEvent* event) {
 
 void CMainFrame::RefreshMenuAvailability() {
     const QList<QAction*> bar = menuBar()->actions();
-    if (kGroupListsPosition < bar.size()) {
-        bar[kGroupListsPosition]->setEnabled(session_.systemInfo.GroupListsEnabled != 0);
-    }
     for (const int position : kAlwaysAvailablePositions) {
         if (position < bar.size()) {
             bar[position]->setEnabled(true);
@@ -251,13 +247,11 @@ void CMainFrame::RefreshMenuAvailability() {
 }
 
 bool CMainFrame::IsCommandAvailable(int commandId) const {
-    if (commandId == CommandId::GroupLists && session_.systemInfo.GroupListsEnabled == 0) {
-        return false;
+    if (frameCommands_.contains(commandId)) {
+        return true;
     }
-    if (commandId == CommandId::CentrexRestrictions && session_.systemInfo.CentrexAvailable == 0) {
-        return false;
-    }
-    return frameCommands_.contains(commandId) || commands_.Find(commandId) != nullptr;
+    const ui::CommandEntry* entry = commands_.Find(commandId);
+    return entry != nullptr && entry->IsAvailable(session_.systemInfo);
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -282,9 +276,10 @@ void CMainFrame::OnCommand(int commandId) {
         own->second();
         return;
     }
-    (*commands_.Find(commandId))(session_, this);
-    if (commandId == CommandId::SystemParameters) {
-        RefreshMenuAvailability(); // group lists may have been switched on or off
+    const ui::CommandEntry& entry = *commands_.Find(commandId);
+    entry.run(session_, this);
+    if (entry.refreshesMenus) {
+        RefreshMenuAvailability(); // what the server offers may have changed
     } else {
         UpdateCommandStates();
     }
@@ -324,12 +319,14 @@ bool CMainFrame::HandleClickHelp(QObject* watched, QEvent* event) {
     QApplication::restoreOverrideCursor();
     int context = 0;
     if (auto* menu = qobject_cast<QMenu*>(watched)) {
-        const QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const QAction* action =
+            menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (action != nullptr && action->data().isValid()) {
             context = CommandHelpContext(action->data().toInt());
         }
     } else if (auto* button = qobject_cast<QToolButton*>(watched)) {
-        if (QAction* action = button->defaultAction(); action != nullptr && action->data().isValid()) {
+        if (QAction* action = button->defaultAction();
+            action != nullptr && action->data().isValid()) {
             context = CommandHelpContext(action->data().toInt());
         }
     }
@@ -375,10 +372,10 @@ void CMainFrame::ApplyNewLanguage() {
 
 bool CMainFrame::SavePlacement() {
     const QRect frame = frameGeometry();
-    WindowPlacement placement{frame.left(), frame.top(), frame.left() + frame.width(),
-                              frame.top() + frame.height()};
-    if (placement.left == kResetPlacementLeft) {
-        placement = WindowPlacement{};
+    core::WindowPlacement placement{frame.left(), frame.top(), frame.left() + frame.width(),
+                                    frame.top() + frame.height()};
+    if (placement.left == core::kResetPlacementLeft) {
+        placement = core::WindowPlacement{};
     }
     return config_.WriteWindowPlacement(placement);
 }

@@ -3,9 +3,9 @@
 // bar with the lock-key indicators, the keep-alive timer and the routing of
 // every menu command. Its client area stays empty; every function is a
 // dialog opened from a command.
-#include "app/CommandTable.h"
-#include "app/ConfigFile.h"
-#include "app/Session.h"
+#include "core/ConfigFile.h"
+#include "server/Session.h"
+#include "ui/CommandTable.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -27,8 +27,8 @@ public:
 
     // languageCode is the application's current code, changed by the
     // Language dialog.
-    CMainFrame(Session& session, const ConfigFile& config, const CommandTable& commands,
-               int& languageCode);
+    CMainFrame(zax::Session& session, const core::ConfigFile& config,
+               const ui::CommandTable& commands, int& languageCode);
     ~CMainFrame() override;
 
     // Builds the bars and starts the keep-alive timer; false when a bar
@@ -36,7 +36,7 @@ public:
     bool Create();
     // Sizes and places the frame from the saved placement (or the default
     // size) and sets the title with the server name.
-    void PlaceAndTitle(const WindowPlacement& saved, const QString& serverName);
+    void PlaceAndTitle(const core::WindowPlacement& saved, const QString& serverName);
 
     // Greys the Group Lists item by the system information and re-applies
     // the availability of every command.
@@ -79,9 +79,9 @@ private:
     bool HandleClickHelp(QObject* watched, QEvent* event);
     bool SavePlacement();
 
-    Session& session_;
-    const ConfigFile& config_;
-    const CommandTable& commands_;
+    zax::Session& session_;
+    const core::ConfigFile& config_;
+    const ui::CommandTable& commands_;
     int& languageCode_;
     std::map<int, std::function<void()>> frameCommands_;
     std::map<int, QAction*> menuActions_;

@@ -1,7 +1,7 @@
-#include "ZaxApplication.h"
+#include "app/ZaxApplication.h"
 
-#include "LanguageCodes.h"
-#include "app/TimeOfDay.h"
+#include "app/LanguageCodes.h"
+#include "core/TimeOfDay.h"
 #include "ui/DataExchange.h"
 #include "ui/LanguageModule.h"
 #include "ui/Messages.h"
@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QPalette>
-
 
 namespace app {
 
@@ -28,7 +27,7 @@ void ShowIniReadError() {
 struct ActiveDesignators {
     std::string am = Designator(StringId::Am);
     std::string pm = Designator(StringId::Pm);
-    TimeDesignators View() const { return {am, pm}; }
+    core::TimeDesignators View() const { return {am, pm}; }
 
     static std::string Designator(int id) {
         return LanguageModule::HasString(id) ? LanguageModule::String(id).toStdString()
@@ -42,10 +41,10 @@ void InstallTimeOfDayConversions() {
     SetTimeOfDayConversions(
         [](int seconds) {
             return QString::fromStdString(
-                FormatTimeOfDay(seconds, false, ActiveDesignators().View()));
+                core::FormatTimeOfDay(seconds, false, ActiveDesignators().View()));
         },
         [](const QString& text, int& seconds) {
-            return ParseTimeOfDay(text.toStdString(), ActiveDesignators().View(), seconds);
+            return core::ParseTimeOfDay(text.toStdString(), ActiveDesignators().View(), seconds);
         });
 }
 
@@ -67,8 +66,9 @@ void ApplyDialogLook() {
     QApplication::setPalette(palette);
 }
 
-ZaxApplication::ZaxApplication(ConfigFile config, const CommandTable& commands, Session& session,
-                               ServerConnector connector, HostLookup lookup)
+ZaxApplication::ZaxApplication(core::ConfigFile config, const ui::CommandTable& commands,
+                               zax::Session& session, ServerConnector connector,
+                               core::HostLookup lookup)
     : config_(std::move(config)), commands_(commands), session_(session),
       connector_(std::move(connector)), lookup_(std::move(lookup)) {}
 
@@ -122,7 +122,7 @@ bool ZaxApplication::InitInstance() {
 }
 
 bool ZaxApplication::CreateMainFrame() {
-    const WindowPlacement placement = config_.ReadWindowPlacement();
+    const core::WindowPlacement placement = config_.ReadWindowPlacement();
     frame_ = std::make_unique<CMainFrame>(session_, config_, commands_, languageCode_);
     if (!frame_->Create()) {
         frame_.reset();

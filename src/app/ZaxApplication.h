@@ -2,12 +2,12 @@
 // The application object: the program's life from choosing the language
 // module through the log-in and the session to the main frame, and the end
 // steps (module released, session closed) however start-up went.
-#include "app/CommandTable.h"
-#include "app/ConfigFile.h"
-#include "app/HostName.h"
 #include "app/LoginLoop.h"
 #include "app/MainFrame.h"
-#include "app/Session.h"
+#include "core/ConfigFile.h"
+#include "core/HostName.h"
+#include "server/Session.h"
+#include "ui/CommandTable.h"
 
 #include <memory>
 
@@ -15,9 +15,9 @@ namespace app {
 
 class ZaxApplication {
 public:
-    ZaxApplication(ConfigFile config, const CommandTable& commands, Session& session,
+    ZaxApplication(core::ConfigFile config, const ui::CommandTable& commands, zax::Session& session,
                    ServerConnector connector = ConnectOverRpc,
-                   HostLookup lookup = LookupHostIPv4);
+                   core::HostLookup lookup = core::LookupHostIPv4);
     // The end of the program: releases the module and closes the session.
     ~ZaxApplication();
     ZaxApplication(const ZaxApplication&) = delete;
@@ -29,17 +29,17 @@ public:
 
     CMainFrame* MainFrame() const { return frame_.get(); }
     int LanguageCode() const { return languageCode_; }
-    const ConfigFile& Config() const { return config_; }
+    const core::ConfigFile& Config() const { return config_; }
 
 private:
     bool LoadStartupModule();
     bool CreateMainFrame();
 
-    ConfigFile config_;
-    const CommandTable& commands_;
-    Session& session_;
+    core::ConfigFile config_;
+    const ui::CommandTable& commands_;
+    zax::Session& session_;
     ServerConnector connector_;
-    HostLookup lookup_;
+    core::HostLookup lookup_;
     std::unique_ptr<ServerLink> link_;
     std::unique_ptr<CMainFrame> frame_;
     int languageCode_ = 0;

@@ -1,6 +1,6 @@
-#include "ClientAssociation.h"
+#include "dcerpc/ClientAssociation.h"
 
-#include "RpcError.h"
+#include "dcerpc/RpcError.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 // interface. The connection is made (endpoint resolved, bound) on the first
 // call and again on the first call after it was lost.
 
-#include "Pdu.h"
-#include "Socket.h"
-#include "Uuid.h"
+#include "dcerpc/Pdu.h"
+#include "dcerpc/Socket.h"
+#include "dcerpc/Uuid.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "ContextHandle.h"
+#include "dcerpc/ContextHandle.h"
 
 #include <random>
 #include <vector>

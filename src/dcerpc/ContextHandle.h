@@ -3,8 +3,8 @@
 // zeros is the null handle. The server keeps a table of live handles per
 // association and runs them down when the association's connection closes.
 
-#include "Ndr.h"
-#include "Uuid.h"
+#include "dcerpc/Ndr.h"
+#include "dcerpc/Uuid.h"
 
 #include <cstdint>
 #include <functional>

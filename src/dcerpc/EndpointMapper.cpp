@@ -1,8 +1,8 @@
-#include "EndpointMapper.h"
+#include "dcerpc/EndpointMapper.h"
 
-#include "ClientAssociation.h"
-#include "ContextHandle.h"
-#include "RpcError.h"
+#include "dcerpc/ClientAssociation.h"
+#include "dcerpc/ContextHandle.h"
+#include "dcerpc/RpcError.h"
 
 #include <arpa/inet.h>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 // interface's TCP port through it; the server side answers for the
 // interfaces registered with it.
 
-#include "RpcServer.h"
-#include "Uuid.h"
+#include "dcerpc/RpcServer.h"
+#include "dcerpc/Uuid.h"
 
 #include <cstdint>
 #include <map>

@@ -1,4 +1,4 @@
-#include "Ndr.h"
+#include "dcerpc/Ndr.h"
 
 namespace dcerpc {
 

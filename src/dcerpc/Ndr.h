@@ -5,8 +5,8 @@
 // representation label of the PDU the bytes came from, and checks every read
 // against what actually arrived.
 
-#include "RpcError.h"
-#include "Uuid.h"
+#include "dcerpc/RpcError.h"
+#include "dcerpc/Uuid.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "Pdu.h"
+#include "dcerpc/Pdu.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // uses, and fragment framing. Encoders produce complete fragments; the
 // decoders check every length against the bytes that arrived.
 
-#include "Ndr.h"
-#include "Uuid.h"
+#include "dcerpc/Ndr.h"
+#include "dcerpc/Uuid.h"
 
 #include <cstdint>
 #include <optional>

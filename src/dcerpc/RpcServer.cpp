@@ -1,7 +1,7 @@
-#include "RpcServer.h"
+#include "dcerpc/RpcServer.h"
 
-#include "Pdu.h"
-#include "RpcError.h"
+#include "dcerpc/Pdu.h"
+#include "dcerpc/RpcError.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,11 +3,11 @@
 // registered interfaces, reassembles requests, dispatches them one at a time
 // and fragments the replies.
 
-#include "ContextHandle.h"
-#include "Ndr.h"
-#include "Pdu.h"
-#include "Socket.h"
-#include "Uuid.h"
+#include "dcerpc/ContextHandle.h"
+#include "dcerpc/Ndr.h"
+#include "dcerpc/Pdu.h"
+#include "dcerpc/Socket.h"
+#include "dcerpc/Uuid.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "Socket.h"
+#include "dcerpc/Socket.h"
 
-#include "Pdu.h"
+#include "dcerpc/Pdu.h"
 
-#include <arpa/inet.h>
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
 #include <netinet/in.h>

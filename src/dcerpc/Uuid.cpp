@@ -1,4 +1,4 @@
-#include "Uuid.h"
+#include "dcerpc/Uuid.h"
 
 #include <cstdio>
 #include <stdexcept>

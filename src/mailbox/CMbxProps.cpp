@@ -1,21 +1,21 @@
-#include "CMbxProps.h"
+#include "mailbox/CMbxProps.h"
 
-#include "CPageMbxAddress.h"
-#include "CPageMbxDelivery.h"
-#include "CPageMbxFax.h"
-#include "CPageMbxGeneral.h"
-#include "CPageMbxOptions.h"
-#include "CPageMbxOutdial.h"
-#include "CPageMbxSR.h"
-#include "MailboxIds.h"
-#include "MailboxListRow.h"
+#include "mailbox/CPageMbxAddress.h"
+#include "mailbox/CPageMbxDelivery.h"
+#include "mailbox/CPageMbxFax.h"
+#include "mailbox/CPageMbxGeneral.h"
+#include "mailbox/CPageMbxOptions.h"
+#include "mailbox/CPageMbxOutdial.h"
+#include "mailbox/CPageMbxSR.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxListRow.h"
 
-#include "LanguageModule.h"
-#include "Messages.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/Session.h"
 #include "server/ServerStatuses.h"
+#include "server/Session.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 #include <QTabWidget>
 
@@ -41,7 +41,7 @@ constexpr int16_t Code(MailboxType type) {
 
 } // namespace
 
-CMbxProps::CMbxProps(app::Session& session, const std::string& number, MailboxListRow* row,
+CMbxProps::CMbxProps(zax::Session& session, const std::string& number, MailboxListRow* row,
                      QWidget* parent, int initialSlot)
     : PropertySheet(Caption(number), parent), session_(session), number_(number), row_(row),
       initialSlot_(initialSlot) {
@@ -56,7 +56,7 @@ CMbxProps::CMbxProps(app::Session& session, const std::string& number, MailboxLi
     });
 }
 
-CMbxProps::CMbxProps(app::Session& session, const std::string& number, MailboxType type,
+CMbxProps::CMbxProps(zax::Session& session, const std::string& number, MailboxType type,
                      QWidget* parent)
     : CMbxProps(session, number, nullptr, parent, SlotGeneral) {
     addMode_ = true;

@@ -3,14 +3,14 @@
 // (which ones depends on the mailbox type), created on the server in add
 // mode and changed in change mode.
 
-#include "MailboxTypes.h"
-#include "PropertySheet.h"
+#include "mailbox/MailboxTypes.h"
 #include "server/Records.h"
+#include "ui/PropertySheet.h"
 
 #include <array>
 #include <string>
 
-namespace app {
+namespace zax {
 struct Session;
 }
 
@@ -24,10 +24,10 @@ class CMbxProps : public ui::PropertySheet {
     Q_OBJECT
 public:
     // Change mode: the mailbox `number`; `row`, when given, gets the saved name.
-    CMbxProps(app::Session& session, const std::string& number, MailboxListRow* row,
+    CMbxProps(zax::Session& session, const std::string& number, MailboxListRow* row,
               QWidget* parent, int initialSlot = SlotGeneral);
     // Add mode: a new mailbox of `type` under `number`.
-    CMbxProps(app::Session& session, const std::string& number, zax::MailboxType type,
+    CMbxProps(zax::Session& session, const std::string& number, zax::MailboxType type,
               QWidget* parent);
     ~CMbxProps() override;
 
@@ -57,7 +57,7 @@ private:
     // failure is ending the program.
     bool Save();
 
-    app::Session& session_;
+    zax::Session& session_;
     std::string number_;
     MailboxListRow* row_ = nullptr;
     int initialSlot_ = SlotGeneral;

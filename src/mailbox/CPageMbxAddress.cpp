@@ -1,13 +1,13 @@
-#include "CPageMbxAddress.h"
+#include "mailbox/CPageMbxAddress.h"
 
-#include "MailboxIds.h"
-#include "MailboxTypes.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxTypes.h"
 #include "ui_CPageMbxAddress.h"
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 namespace mailbox {
 
@@ -52,18 +52,18 @@ bool CPageMbxAddress::OnApply() {
     using namespace ui::StringId;
     UpdateData(true);
     if (Type() == kNetwork) {
-        if (app::CheckDigits(CheckText(sitePrefix_)) != app::FieldValid)
+        if (core::CheckDigits(CheckText(sitePrefix_)) != core::FieldValid)
             return Refuse(SitePrefix, InvalidSitePrefix);
         SetField(Record().SitePrefix, sitePrefix_);
     } else {
         std::string phone;
-        if (app::CheckDialString(CheckText(remotePhone_), phone) != app::FieldValid)
+        if (core::CheckDialString(CheckText(remotePhone_), phone) != core::FieldValid)
             return Refuse(RemotePhone, MailboxString::InvalidRemotePhoneNumber);
         zax::SetText(Record().RemotePhoneNumber, phone);
     }
     uint16_t unused = 0;
-    if (app::CheckNumberField(CheckText(remoteMailbox_), 1, kMaxRemoteMailboxDigits, false, 0, 0,
-                              unused) != app::FieldValid)
+    if (core::CheckNumberField(CheckText(remoteMailbox_), 1, kMaxRemoteMailboxDigits, false, 0, 0,
+                               unused) != core::FieldValid)
         return Refuse(RemoteMailbox, MailboxString::InvalidRemoteMailbox);
     SetField(Record().RemoteMailbox, remoteMailbox_);
     return Accept();

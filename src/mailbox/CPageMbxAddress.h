@@ -2,7 +2,7 @@
 // The Address page (173): where a remote mailbox lives — the phone number
 // of an AMIS system or the prefix of a network site — and its number there.
 
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
 #include <memory>
 

@@ -1,12 +1,12 @@
-#include "CPageMbxDelivery.h"
+#include "mailbox/CPageMbxDelivery.h"
 
-#include "MailboxIds.h"
+#include "mailbox/MailboxIds.h"
 #include "ui_CPageMbxDelivery.h"
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 namespace mailbox {
 
@@ -16,7 +16,7 @@ namespace {
 // One or two digits with a value within the bounds; stores it when it is.
 bool CheckTwoDigits(const QString& text, uint16_t high, int16_t& field) {
     uint16_t value = 0;
-    if (app::CheckNumberField(CheckText(text), 1, 2, true, 1, high, value) != app::FieldValid)
+    if (core::CheckNumberField(CheckText(text), 1, 2, true, 1, high, value) != core::FieldValid)
         return false;
     field = static_cast<int16_t>(value);
     return true;

@@ -2,7 +2,7 @@
 // The Delivery page (172): how often and how far apart a fax delivery is
 // retried.
 
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
-#include "CPageMbxFax.h"
+#include "mailbox/CPageMbxFax.h"
 
-#include "MailboxIds.h"
+#include "mailbox/MailboxIds.h"
 #include "ui_CPageMbxFax.h"
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
 
 namespace mailbox {
 
@@ -31,8 +31,8 @@ void CPageMbxFax::DoDataExchange(ui::DataExchange& dx) {
 bool CPageMbxFax::OnApply() {
     UpdateData(true);
     int line = 0; // none
-    if (!faxLine_.isEmpty() &&
-        app::CheckLineNumber(CheckText(faxLine_), System().MaxLineNumber, line) != app::FieldValid)
+    if (!faxLine_.isEmpty() && core::CheckLineNumber(CheckText(faxLine_), System().MaxLineNumber,
+                                                     line) != core::FieldValid)
         return Refuse(FaxLine, MailboxString::InvalidFaxLine);
     Record().FaxLine = static_cast<int16_t>(line);
     return Accept();

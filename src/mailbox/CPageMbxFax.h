@@ -1,7 +1,7 @@
 #pragma once
 // The Fax page (171): the line the mailbox's faxes arrive on, if any.
 
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
 #include <memory>
 

@@ -1,13 +1,13 @@
-#include "CPageMbxGeneral.h"
+#include "mailbox/CPageMbxGeneral.h"
 
-#include "MailboxIds.h"
-#include "MailboxTypes.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxTypes.h"
 #include "ui_CPageMbxGeneral.h"
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 #include <QComboBox>
 
@@ -31,7 +31,7 @@ bool IsSystemLastName(std::string_view last) {
 }
 
 bool IsNameText(const std::string& text) {
-    return app::CheckLabel(text, 1, kMaxNameLength) == app::FieldValid;
+    return core::CheckLabel(text, 1, kMaxNameLength) == core::FieldValid;
 }
 
 // Types that may have no extension of their own.
@@ -145,7 +145,7 @@ bool CPageMbxGeneral::OnApply() {
         const bool valid =
             extension.empty()
                 ? MayLackExtension(Type())
-                : app::CheckMailboxNumber(extension, System().ExtensionLength) == app::FieldValid;
+                : core::CheckMailboxNumber(extension, System().ExtensionLength) == core::FieldValid;
         if (!valid)
             return Refuse(Extension, InvalidExtension);
     }

@@ -2,7 +2,7 @@
 // The General page (168): name, extension, class of service, directory
 // listing, and in change mode the reset of the mailbox password.
 
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
 #include <memory>
 

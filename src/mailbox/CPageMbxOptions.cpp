@@ -1,13 +1,13 @@
-#include "CPageMbxOptions.h"
+#include "mailbox/CPageMbxOptions.h"
 
-#include "MailboxIds.h"
-#include "MailboxTypes.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxTypes.h"
 #include "ui_CPageMbxOptions.h"
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 namespace mailbox {
 
@@ -67,7 +67,7 @@ void CPageMbxOptions::DoDataExchange(ui::DataExchange& dx) {
 
 bool CPageMbxOptions::CheckAlternate(const QString& text) const {
     return text.isEmpty() ||
-           app::CheckMailboxNumber(CheckText(text), System().ExtensionLength) == app::FieldValid;
+           core::CheckMailboxNumber(CheckText(text), System().ExtensionLength) == core::FieldValid;
 }
 
 bool CPageMbxOptions::OnApply() {

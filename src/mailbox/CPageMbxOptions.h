@@ -2,7 +2,7 @@
 // The Options page (169): alternate extensions, message waiting and call
 // screening, which only make sense for a mailbox with an extension.
 
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
 #include <memory>
 

@@ -1,12 +1,12 @@
-#include "CPageMbxOutdial.h"
+#include "mailbox/CPageMbxOutdial.h"
 
-#include "MailboxIds.h"
+#include "mailbox/MailboxIds.h"
 #include "ui_CPageMbxOutdial.h"
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 namespace mailbox {
 
@@ -69,14 +69,14 @@ bool CPageMbxOutdial::OnApply() {
     int number = 0;
     switch (choice_) {
     case ByLine:
-        if (app::CheckLineNumber(CheckText(lineNumber_), System().MaxLineNumber, number) !=
-            app::FieldValid)
+        if (core::CheckLineNumber(CheckText(lineNumber_), System().MaxLineNumber, number) !=
+            core::FieldValid)
             return Refuse(LineNumber, InvalidLineNumber);
         Record().OutdialKind = kLine;
         break;
     case ByPool:
-        if (app::CheckPoolNumber(CheckText(poolNumber_), System().MaxPoolNumber, number) !=
-            app::FieldValid)
+        if (core::CheckPoolNumber(CheckText(poolNumber_), System().MaxPoolNumber, number) !=
+            core::FieldValid)
             return Refuse(PoolNumber, InvalidPoolNumber);
         Record().OutdialKind = kPool;
         break;

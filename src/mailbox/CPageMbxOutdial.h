@@ -2,7 +2,7 @@
 // The Outdial page (170): whether the mailbox may dial out, on a line or a
 // pool, and which.
 
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
 #include <memory>
 

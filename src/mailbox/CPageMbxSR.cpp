@@ -1,13 +1,13 @@
-#include "CPageMbxSR.h"
+#include "mailbox/CPageMbxSR.h"
 
-#include "MailboxIds.h"
-#include "MailboxTypes.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxTypes.h"
 #include "ui_CPageMbxSR.h"
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 namespace mailbox {
 
@@ -16,7 +16,7 @@ using namespace SpeechCtl;
 namespace {
 // Empty, or 1 to 40 letters, digits, blanks, apostrophes and underscores.
 bool IsSpokenName(const QString& text) {
-    return text.isEmpty() || app::CheckWords(CheckText(text), 1, 40) == app::FieldValid;
+    return text.isEmpty() || core::CheckWords(CheckText(text), 1, 40) == core::FieldValid;
 }
 } // namespace
 

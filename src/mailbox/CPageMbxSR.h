@@ -2,7 +2,7 @@
 // The Speech Rec page (174): the names callers may say to reach the
 // mailbox, and whether speech recognition knows it at all.
 
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
 #include <memory>
 

@@ -1,15 +1,15 @@
-#include "ClassOfServiceDialog.h"
+#include "mailbox/ClassOfServiceDialog.h"
 
-#include "CosFields.h"
-#include "MailboxIds.h"
-#include "MailboxTypes.h"
+#include "mailbox/CosFields.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxTypes.h"
 #include "ui_ClassOfServiceDialog.h"
 
-#include "LanguageModule.h"
-#include "Messages.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "app/Session.h"
+#include "server/Session.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -29,7 +29,7 @@ void CheckPair(ui::ControlAccess& host, int yes, int no, bool chooseYes) {
 
 } // namespace
 
-ClassOfServiceDialog::ClassOfServiceDialog(app::Session& session, QWidget* parent)
+ClassOfServiceDialog::ClassOfServiceDialog(zax::Session& session, QWidget* parent)
     : TemplateDialog(ui::DialogId::ClassOfService, parent), session_(session),
       form_(std::make_unique<Ui::ClassOfServiceDialog>()) {
     form_->setupUi(this);

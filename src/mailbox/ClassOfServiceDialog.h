@@ -2,13 +2,13 @@
 // Edit Class of Service (dialog 114): all 16 classes of service read when it
 // opens, stepped through with the class list, and written back on OK.
 
-#include "TemplateDialog.h"
 #include "server/Records.h"
+#include "ui/TemplateDialog.h"
 
 #include <array>
 #include <memory>
 
-namespace app {
+namespace zax {
 struct Session;
 }
 namespace Ui {
@@ -20,7 +20,7 @@ namespace mailbox {
 class ClassOfServiceDialog : public ui::TemplateDialog {
     Q_OBJECT
 public:
-    explicit ClassOfServiceDialog(app::Session& session, QWidget* parent = nullptr);
+    explicit ClassOfServiceDialog(zax::Session& session, QWidget* parent = nullptr);
     ~ClassOfServiceDialog() override;
 
     // Reads the 16 classes; false when any could not be read (its message
@@ -46,7 +46,7 @@ private:
     bool CheckAndStore();
     void EnableNotificationFields(bool enable);
 
-    app::Session& session_;
+    zax::Session& session_;
     std::unique_ptr<Ui::ClassOfServiceDialog> form_;
     std::array<zax::CosRecord, zax::ClassOfServiceCount> classes_{};
     int displayed_ = 0;

@@ -1,9 +1,9 @@
-#include "CosFields.h"
+#include "mailbox/CosFields.h"
 
-#include "MailboxIds.h"
+#include "mailbox/MailboxIds.h"
 
-#include "StringIds.h"
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
+#include "ui/StringIds.h"
 
 #include <algorithm>
 #include <limits>
@@ -74,8 +74,8 @@ bool StoreCosNumber(const CosNumericField& field, const QString& text,
     const auto high =
         static_cast<uint16_t>(std::clamp<int>(limit.High, 0, static_cast<int>(field.fieldMax)));
     uint16_t value = 0;
-    if (app::CheckNumberField(text.toStdString(), 1, kMaxDigits, true, low, high, value) !=
-        app::FieldValid)
+    if (core::CheckNumberField(text.toStdString(), 1, kMaxDigits, true, low, high, value) !=
+        core::FieldValid)
         return false;
     field.set(record, value);
     return true;

@@ -1,18 +1,25 @@
-#include "MailboxCommands.h"
+#include "mailbox/MailboxCommands.h"
 
-#include "ClassOfServiceDialog.h"
-#include "MailboxListDialog.h"
+#include "mailbox/ClassOfServiceDialog.h"
+#include "mailbox/MailboxListDialog.h"
+#include "ui/CommandTable.h"
+#include "ui/ResourceIds.h"
 
 namespace mailbox {
 
-void ShowMailboxList(app::Session& session, QWidget* owner) {
-    MailboxListDialog dialog(session, owner);
+namespace {
+
+template <class Dialog> void Open(zax::Session& session, QWidget* owner) {
+    Dialog dialog(session, owner);
     dialog.Run();
 }
 
-void ShowClassOfService(app::Session& session, QWidget* owner) {
-    ClassOfServiceDialog dialog(session, owner);
-    dialog.Run();
+} // namespace
+
+void RegisterCommands(ui::CommandTable& commands) {
+    using namespace ui::CommandId;
+    commands.Register({ChangeDeleteMailbox, Open<MailboxListDialog>});
+    commands.Register({ClassOfService, Open<ClassOfServiceDialog>});
 }
 
 } // namespace mailbox

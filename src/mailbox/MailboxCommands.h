@@ -1,17 +1,14 @@
 #pragma once
 // The mailbox administration commands of the main frame's menus.
 
-class QWidget;
-
-namespace app {
-struct Session;
+namespace ui {
+class CommandTable;
 }
 
 namespace mailbox {
 
-// "&Change / Delete..." of the "&Mailbox" menu: the Mailbox Administration list.
-void ShowMailboxList(app::Session& session, QWidget* owner);
-// "Edit &Class of Service..." of the "&Options" menu.
-void ShowClassOfService(app::Session& session, QWidget* owner);
+// Adds the mailbox list ("&Change / Delete...") and the classes of service
+// ("Edit &Class of Service...").
+void RegisterCommands(ui::CommandTable& commands);
 
 } // namespace mailbox

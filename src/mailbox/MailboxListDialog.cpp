@@ -1,19 +1,19 @@
-#include "MailboxListDialog.h"
+#include "mailbox/MailboxListDialog.h"
 
-#include "CMbxProps.h"
-#include "MailboxIds.h"
-#include "MailboxListRow.h"
-#include "MailboxTypes.h"
+#include "mailbox/CMbxProps.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxListRow.h"
+#include "mailbox/MailboxTypes.h"
 #include "ui_MailboxListDialog.h"
 
-#include "LanguageModule.h"
-#include "Messages.h"
-#include "ReportListView.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "WaitCursor.h"
-#include "app/Session.h"
 #include "server/ServerStatuses.h"
+#include "server/Session.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/ReportListView.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
+#include "ui/WaitCursor.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -57,7 +57,7 @@ MailboxListRow RowOf(const zax::EntrySummary& e) {
 
 } // namespace
 
-MailboxListDialog::MailboxListDialog(app::Session& session, QWidget* parent)
+MailboxListDialog::MailboxListDialog(zax::Session& session, QWidget* parent)
     : TemplateDialog(ui::DialogId::MailboxAdministration, parent), session_(session),
       form_(std::make_unique<Ui::MailboxListDialog>()) {
     form_->setupUi(this);

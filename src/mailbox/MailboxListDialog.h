@@ -2,11 +2,11 @@
 // Mailbox Administration (dialog 137): every mailbox of the server with its
 // name, number and type; opens one in the property sheet or deletes it.
 
-#include "TemplateDialog.h"
+#include "ui/TemplateDialog.h"
 
 #include <memory>
 
-namespace app {
+namespace zax {
 struct Session;
 }
 namespace ui {
@@ -26,7 +26,7 @@ public:
     // How many summaries one FindNextEntries call asks for.
     static constexpr int kBatchSize = 25;
 
-    explicit MailboxListDialog(app::Session& session, QWidget* parent = nullptr);
+    explicit MailboxListDialog(zax::Session& session, QWidget* parent = nullptr);
     ~MailboxListDialog() override;
 
     // Reads the whole list from the server. False when a transport failure
@@ -51,7 +51,7 @@ private:
     void CreateColumns();
     void EnableRowButtons(bool enable);
 
-    app::Session& session_;
+    zax::Session& session_;
     std::unique_ptr<Ui::MailboxListDialog> form_;
 };
 

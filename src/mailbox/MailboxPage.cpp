@@ -1,8 +1,8 @@
-#include "MailboxPage.h"
+#include "mailbox/MailboxPage.h"
 
-#include "DataExchange.h"
-#include "LanguageModule.h"
-#include "Messages.h"
+#include "ui/DataExchange.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
 
 #include <QComboBox>
 

@@ -3,8 +3,8 @@
 // MailboxRecord the sheet owns, checks it against the system's limits, and
 // refuses an apply with one message and the focus on the field concerned.
 
-#include "RecordPage.h"
 #include "server/Records.h"
+#include "ui/RecordPage.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,8 +1,8 @@
-#include "MailboxTypes.h"
+#include "mailbox/MailboxTypes.h"
 
-#include "LanguageModule.h"
-#include "MailboxIds.h"
-#include "StringIds.h"
+#include "mailbox/MailboxIds.h"
+#include "ui/LanguageModule.h"
+#include "ui/StringIds.h"
 
 #include <array>
 #include <initializer_list>

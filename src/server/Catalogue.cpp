@@ -1,4 +1,4 @@
-#include "Catalogue.h"
+#include "server/Catalogue.h"
 
 #include <array>
 

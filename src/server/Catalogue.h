@@ -5,8 +5,8 @@
 // interface, the client stubs, the server dispatcher, the call recorder and
 // the fault injector, so the two ends can never disagree.
 
-#include "Procedure.h"
-#include "Records.h"
+#include "server/Procedure.h"
+#include "server/Records.h"
 
 namespace zax {
 

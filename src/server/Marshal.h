@@ -3,10 +3,10 @@
 // ends: the client stub (Invoke) and the server side (ServeCall). Every
 // count and length read from the wire is checked against what was asked for.
 
-#include "Procedure.h"
-#include "Wire.h"
 #include "dcerpc/ClientAssociation.h"
 #include "dcerpc/RpcError.h"
+#include "server/Procedure.h"
+#include "server/Wire.h"
 
 #include <algorithm>
 #include <limits>

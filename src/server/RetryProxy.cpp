@@ -1,4 +1,4 @@
-#include "RetryProxy.h"
+#include "server/RetryProxy.h"
 
 #include "dcerpc/RpcError.h"
 

@@ -4,7 +4,7 @@
 // parameters and a 32-bit result: the procedure's status widened without
 // sign, or the RPC status of a transport failure. It shows no message.
 
-#include "VoiceMailServer.h"
+#include "server/VoiceMailServer.h"
 
 #include <cstdint>
 

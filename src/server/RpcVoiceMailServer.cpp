@@ -1,4 +1,4 @@
-#include "RpcVoiceMailServer.h"
+#include "server/RpcVoiceMailServer.h"
 
 namespace zax {
 

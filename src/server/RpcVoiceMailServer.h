@@ -1,8 +1,8 @@
 #pragma once
 // The real client: every procedure marshalled and sent through a binding.
 
-#include "Marshal.h"
-#include "VoiceMailServer.h"
+#include "server/Marshal.h"
+#include "server/VoiceMailServer.h"
 
 namespace zax {
 

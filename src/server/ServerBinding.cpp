@@ -1,7 +1,7 @@
-#include "ServerBinding.h"
+#include "server/ServerBinding.h"
 
-#include "VoiceMailServer.h"
 #include "dcerpc/EndpointMapper.h"
+#include "server/VoiceMailServer.h"
 
 #include <arpa/inet.h>
 #include <charconv>

@@ -3,7 +3,7 @@
 // "ncacn_ip_tcp:192.168.1.20[]". With empty brackets the endpoint is resolved
 // through the server's endpoint mapper when the first call connects.
 
-#include "Marshal.h"
+#include "server/Marshal.h"
 
 #include <memory>
 #include <string>

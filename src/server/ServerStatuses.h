@@ -1,7 +1,7 @@
 #pragma once
 // Statuses the server answers with that both ends name: the client's dialogs
 // recognise them, the simulated server sends them.
-#include "Procedure.h"
+#include "server/Procedure.h"
 
 namespace zax {
 

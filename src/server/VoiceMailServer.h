@@ -3,8 +3,8 @@
 // the catalogue. Methods return the server's status; a transport failure is
 // thrown as dcerpc::RpcError.
 
-#include "Catalogue.h"
 #include "dcerpc/Uuid.h"
+#include "server/Catalogue.h"
 
 namespace zax {
 

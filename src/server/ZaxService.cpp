@@ -1,7 +1,7 @@
-#include "ZaxService.h"
+#include "server/ZaxService.h"
 
-#include "Marshal.h"
 #include "dcerpc/RpcError.h"
+#include "server/Marshal.h"
 
 #include <array>
 

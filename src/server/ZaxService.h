@@ -5,8 +5,8 @@
 // enumerations and transfers), made by a factory and dropped when the
 // association's connection closes.
 
-#include "VoiceMailServer.h"
 #include "dcerpc/RpcServer.h"
+#include "server/VoiceMailServer.h"
 
 #include <functional>
 #include <map>

@@ -1,6 +1,6 @@
-#include "ControlAccess.h"
+#include "ui/ControlAccess.h"
 
-#include "LanguageModule.h"
+#include "ui/LanguageModule.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

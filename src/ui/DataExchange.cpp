@@ -1,9 +1,9 @@
-#include "DataExchange.h"
+#include "ui/DataExchange.h"
 
-#include "ControlAccess.h"
-#include "LanguageModule.h"
-#include "Messages.h"
-#include "StringIds.h"
+#include "ui/ControlAccess.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/StringIds.h"
 
 #include <QAbstractButton>
 

@@ -1,7 +1,7 @@
-#include "HelpViewer.h"
+#include "ui/HelpViewer.h"
 
-#include "LanguageModule.h"
-#include "StringIds.h"
+#include "ui/LanguageModule.h"
+#include "ui/StringIds.h"
 
 #include <QCoreApplication>
 #include <QFile>

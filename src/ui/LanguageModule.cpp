@@ -1,4 +1,4 @@
-#include "LanguageModule.h"
+#include "ui/LanguageModule.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 //
 // Everything here runs on the user-interface thread.
 
-#include "LanguageTables.h"
+#include "ui/LanguageTables.h"
 
 #include <QString>
 

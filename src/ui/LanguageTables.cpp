@@ -1,4 +1,4 @@
-#include "LanguageTables.h"
+#include "ui/LanguageTables.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "MenuBuilder.h"
+#include "ui/MenuBuilder.h"
 
-#include "LanguageModule.h"
-#include "ResourceIds.h"
+#include "ui/LanguageModule.h"
+#include "ui/ResourceIds.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,9 +1,9 @@
-#include "MessageDialog.h"
+#include "ui/MessageDialog.h"
 
-#include "LanguageModule.h"
-#include "Messages.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 #include "ui_MessageDialog.h"
 
 #include <QStyle>

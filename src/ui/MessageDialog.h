@@ -2,7 +2,7 @@
 // The program's message box (dialog 138): caption the program title, an icon,
 // the message, "OK" and, for questions, "Cancel".
 
-#include "TemplateDialog.h"
+#include "ui/TemplateDialog.h"
 
 #include <memory>
 

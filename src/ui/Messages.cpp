@@ -1,8 +1,8 @@
-#include "Messages.h"
+#include "ui/Messages.h"
 
-#include "LanguageModule.h"
-#include "StringIds.h"
-#include "UiHooks.h"
+#include "ui/LanguageModule.h"
+#include "ui/StringIds.h"
+#include "ui/UiHooks.h"
 
 #include <cstdint>
 

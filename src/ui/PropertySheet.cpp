@@ -1,10 +1,10 @@
-#include "PropertySheet.h"
+#include "ui/PropertySheet.h"
 
-#include "LanguageModule.h"
-#include "RecordPage.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
-#include "UiHooks.h"
+#include "ui/LanguageModule.h"
+#include "ui/RecordPage.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
+#include "ui/UiHooks.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -8,7 +8,7 @@
 // OK then ends the sheet with 1; the owner saves the record after DoModal.
 // Apply calls OnApplied, where the owner saves without closing.
 
-#include "ServerCallGuard.h"
+#include "ui/ServerCallGuard.h"
 
 #include <QDialog>
 

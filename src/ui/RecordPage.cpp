@@ -1,7 +1,7 @@
-#include "RecordPage.h"
+#include "ui/RecordPage.h"
 
-#include "DataExchange.h"
-#include "PropertySheet.h"
+#include "ui/DataExchange.h"
+#include "ui/PropertySheet.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -8,7 +8,7 @@
 // OnControlChanged, which reads the controls into the fields, updates the
 // control states and marks the page (and so the sheet) modified.
 
-#include "ControlAccess.h"
+#include "ui/ControlAccess.h"
 
 #include <QWidget>
 

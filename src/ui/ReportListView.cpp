@@ -1,4 +1,4 @@
-#include "ReportListView.h"
+#include "ui/ReportListView.h"
 
 #include <QHeaderView>
 

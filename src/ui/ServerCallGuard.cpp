@@ -1,9 +1,9 @@
-#include "ServerCallGuard.h"
+#include "ui/ServerCallGuard.h"
 
-#include "LanguageModule.h"
-#include "Messages.h"
-#include "StringIds.h"
-#include "UiHooks.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/StringIds.h"
+#include "ui/UiHooks.h"
 
 #include "dcerpc/RpcError.h"
 

@@ -1,4 +1,4 @@
-#include "SortedListBox.h"
+#include "ui/SortedListBox.h"
 
 #include <QFontMetrics>
 #include <QPainter>

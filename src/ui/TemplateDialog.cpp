@@ -1,9 +1,9 @@
-#include "TemplateDialog.h"
+#include "ui/TemplateDialog.h"
 
-#include "DataExchange.h"
-#include "LanguageModule.h"
-#include "ResourceIds.h"
-#include "UiHooks.h"
+#include "ui/DataExchange.h"
+#include "ui/LanguageModule.h"
+#include "ui/ResourceIds.h"
+#include "ui/UiHooks.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -6,8 +6,8 @@
 //
 // Results follow the platform's convention: 1 for OK, 2 for Cancel.
 
-#include "ControlAccess.h"
-#include "ServerCallGuard.h"
+#include "ui/ControlAccess.h"
+#include "ui/ServerCallGuard.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "UiHooks.h"
+#include "ui/UiHooks.h"
 
-#include "HelpViewer.h"
-#include "LanguageModule.h"
-#include "MessageDialog.h"
-#include "StringIds.h"
+#include "ui/HelpViewer.h"
+#include "ui/LanguageModule.h"
+#include "ui/MessageDialog.h"
+#include "ui/StringIds.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "WaitCursor.h"
+#include "ui/WaitCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

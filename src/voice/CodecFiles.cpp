@@ -1,8 +1,8 @@
-#include "CodecFiles.h"
+#include "voice/CodecFiles.h"
 
-#include "OkiAdpcm.h"
-#include "SbcCodec.h"
-#include "VoiceFileIo.h"
+#include "voice/OkiAdpcm.h"
+#include "voice/SbcCodec.h"
+#include "voice/VoiceFileIo.h"
 
 #include <algorithm>
 #include <new>

@@ -2,7 +2,7 @@
 // File converters between the linear file (headerless 16-bit little-endian mono at 8000 Hz) and
 // the raw OKI and SBC files. The path forms open the files; the stream forms do the work.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "OkiAdpcm.h"
+#include "voice/OkiAdpcm.h"
 
 #include <algorithm>
 
@@ -117,7 +117,6 @@ VoiceStatus CheckCall(std::span<In> in, BlockKind kind, const OkiAdpcmState* sta
         return VoiceStatus::CodecNotStarted;
     return VoiceStatus::Success;
 }
-
 
 } // namespace
 

@@ -2,7 +2,7 @@
 // OKI ADPCM: 4-bit adaptive differential codes of 12-bit samples, two codes per byte with the
 // earlier sample in the high nibble. Block functions over memory; the caller owns the state.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "SbcCodec.h"
+#include "voice/SbcCodec.h"
 
-#include "SbcFrame.h"
+#include "voice/SbcFrame.h"
 
 #include <algorithm>
 
@@ -21,7 +21,6 @@ bool ArgumentsMissing(std::span<In> in, const SbcCodecState* state, std::span<Ou
     return state == nullptr || size == nullptr || (in.data() == nullptr && !in.empty()) ||
            (out.data() == nullptr && !out.empty());
 }
-
 
 // ---- encoder ----------------------------------------------------------------------------
 

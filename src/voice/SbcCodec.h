@@ -3,7 +3,7 @@
 // tree of two-band filters, 12 of its 16 sub-bands quantised with 2 or 4 bits per sample.
 // Block functions over memory; the caller owns the state.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "SbcFilterBank.h"
+#include "voice/SbcFilterBank.h"
 
 #include <algorithm>
 

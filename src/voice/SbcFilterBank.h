@@ -3,7 +3,7 @@
 // level channel c of length L occupies [c*L, (c+1)*L), so sub-band s of the final level sits at
 // [16*s, 16*s + 16) and a channel's two children are its first and second halves.
 
-#include "SbcCodec.h"
+#include "voice/SbcCodec.h"
 
 namespace voice {
 

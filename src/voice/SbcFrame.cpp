@@ -1,4 +1,4 @@
-#include "SbcFrame.h"
+#include "voice/SbcFrame.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // One SBC frame: quantising 16 x 16 sub-band samples into 36 words and back.
 
-#include "SbcFilterBank.h"
+#include "voice/SbcFilterBank.h"
 
 namespace voice {
 

@@ -1,4 +1,4 @@
-#include "TempVoiceFile.h"
+#include "voice/TempVoiceFile.h"
 
 #include <cstdlib>
 #include <unistd.h>

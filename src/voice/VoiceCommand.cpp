@@ -1,9 +1,9 @@
-#include "VoiceCommand.h"
+#include "voice/VoiceCommand.h"
 
-#include "CodecFiles.h"
-#include "VoiceConversion.h"
-#include "VoiceStatusText.h"
-#include "WaveFile.h"
+#include "voice/CodecFiles.h"
+#include "voice/VoiceConversion.h"
+#include "voice/VoiceStatusText.h"
+#include "voice/WaveFile.h"
 
 #include <algorithm>
 #include <array>

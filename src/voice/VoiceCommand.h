@@ -1,7 +1,7 @@
 #pragma once
 // The command-line converter's logic: formats chosen by file extension.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 #include <optional>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "VoiceConversion.h"
+#include "voice/VoiceConversion.h"
 
-#include "CodecFiles.h"
-#include "TempVoiceFile.h"
-#include "WaveFile.h"
+#include "voice/CodecFiles.h"
+#include "voice/TempVoiceFile.h"
+#include "voice/WaveFile.h"
 
 #include <array>
 #include <filesystem>

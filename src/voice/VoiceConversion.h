@@ -2,7 +2,7 @@
 // Conversions between the local file formats and the server's format. Conversions between two
 // different formats run in two steps through a temporary linear file.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 namespace voice {
 

@@ -1,4 +1,4 @@
-#include "VoiceStatusText.h"
+#include "voice/VoiceStatusText.h"
 
 #include <array>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // English texts for conversion statuses, for the command-line converter.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "WaveFile.h"
+#include "voice/WaveFile.h"
 
-#include "VoiceFileIo.h"
-#include "WaveReader.h"
+#include "voice/VoiceFileIo.h"
+#include "voice/WaveReader.h"
 
 #include <filesystem>
 #include <limits>

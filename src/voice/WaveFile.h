@@ -2,7 +2,7 @@
 // Wave files: reading any wave into the linear file, and writing the linear file as a wave with
 // this program's fixed 46-byte header.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 #include <array>
 #include <cstdint>

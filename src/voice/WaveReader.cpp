@@ -1,6 +1,6 @@
-#include "WaveReader.h"
+#include "voice/WaveReader.h"
 
-#include "VoiceFileIo.h"
+#include "voice/VoiceFileIo.h"
 
 #include <sndfile.h>
 #include <soxr.h>

@@ -3,7 +3,7 @@
 // IMA/MS ADPCM, GSM 6.10; any rate and channel count) and writes it as the linear file:
 // 8000 Hz, mono, 16-bit little-endian.
 
-#include "VoiceTypes.h"
+#include "voice/VoiceTypes.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // zaxvoice IN OUT: converts voice files for preparing prompts in bulk.
-#include "VoiceCommand.h"
+#include "voice/VoiceCommand.h"
 
 int main(int argc, char** argv) {
     return voice::RunVoiceCommand(argc, argv);

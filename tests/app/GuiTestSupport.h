@@ -5,10 +5,10 @@
 // temporary directory.
 #include "InProcessServer.h"
 #include "TempDir.h"
-#include "app/ConfigFile.h"
 #include "app/LoginDialog.h"
 #include "app/LoginLoop.h"
 #include "app/MainFrame.h"
+#include "core/ConfigFile.h"
 #include "ui/LanguageModule.h"
 #include "ui/UiHooks.h"
 
@@ -35,8 +35,7 @@ public:
             messages.push_back(text.toStdString());
             return 1;
         };
-        ui::Hooks().standardBox = [this](const QString&, const QString& text,
-                                         ui::StandardBoxIcon) {
+        ui::Hooks().standardBox = [this](const QString&, const QString& text, ui::StandardBoxIcon) {
             standardBoxes.push_back(text.toStdString());
         };
         ui::Hooks().showHelp = [this](int context) { helpContexts.push_back(context); };
@@ -123,7 +122,7 @@ public:
                                                   "Print To=2\nDefault Editor=xdg-open\n") {
         std::ofstream(dir_ / "zaxmgr.ini") << body;
     }
-    app::ConfigFile File() const { return app::ConfigFile(dir_ / "zaxmgr.ini"); }
+    core::ConfigFile File() const { return core::ConfigFile(dir_ / "zaxmgr.ini"); }
     std::filesystem::path Path() const { return dir_ / "zaxmgr.ini"; }
     const TempDir& Dir() const { return dir_; }
 
@@ -140,8 +139,8 @@ struct ModuleReset {
 struct FrameFixture {
     TempConfig config;
     testsupport::InProcessServer server;
-    app::Session session;
-    app::CommandTable commands;
+    zax::Session session;
+    ui::CommandTable commands;
     RecordedHooks hooks;
     int languageCode = 1;
     std::unique_ptr<app::CMainFrame> frame;
@@ -151,8 +150,8 @@ struct FrameFixture {
         session.systemInfo.GroupListsEnabled = groupLists;
         session.systemInfo.CentrexAvailable = centrex;
     }
-    app::CMainFrame& Create(const app::ConfigFile& file) {
-        configFile_ = std::make_unique<app::ConfigFile>(file);
+    app::CMainFrame& Create(const core::ConfigFile& file) {
+        configFile_ = std::make_unique<core::ConfigFile>(file);
         frame = std::make_unique<app::CMainFrame>(session, *configFile_, commands, languageCode);
         EXPECT_TRUE(frame->Create());
         frame->PlaceAndTitle({}, QStringLiteral("kor"));
@@ -163,7 +162,7 @@ struct FrameFixture {
     app::CMainFrame& Create() { return Create(config.File()); }
 
 private:
-    std::unique_ptr<app::ConfigFile> configFile_;
+    std::unique_ptr<core::ConfigFile> configFile_;
 };
 
 } // namespace guitest

@@ -1,6 +1,6 @@
 // Switching the language while the program runs.
-#include "GuiTestSupport.h"
 #include "app/LanguageDialog.h"
+#include "GuiTestSupport.h"
 #include "ui/HelpViewer.h"
 #include "ui/ResourceIds.h"
 
@@ -33,11 +33,11 @@ struct LanguageFixture : FrameFixture {
 
     static QString Path(const std::filesystem::path& p) { return QString::fromStdString(p); }
 
-    app::LanguageDialog& Open(const app::ConfigFile& file) {
+    app::LanguageDialog& Open(const core::ConfigFile& file) {
         if (!frame) {
             Create(file);
         }
-        configForDialog_ = std::make_unique<app::ConfigFile>(file);
+        configForDialog_ = std::make_unique<core::ConfigFile>(file);
         dialog = std::make_unique<app::LanguageDialog>(*configForDialog_, languageCode, session,
                                                        *frame, frame.get());
         dialog->show();
@@ -56,7 +56,7 @@ struct LanguageFixture : FrameFixture {
     }
 
 private:
-    std::unique_ptr<app::ConfigFile> configForDialog_;
+    std::unique_ptr<core::ConfigFile> configForDialog_;
 };
 
 // Makes a directory holding only the named module files (copies of the
@@ -102,8 +102,8 @@ TEST(LanguageDialogTest, SwitchingToFrenchChangesEverythingVisibleAndIsRemembere
 }
 
 TEST(LanguageDialogTest, RadioOnOpeningFollowsTheCode) {
-    const std::pair<int, int> rows[] = {{1, 1002}, {2, 1003}, {3, 1004}, {8, 1005}, {12, 1006},
-                                        {5, 0}};
+    const std::pair<int, int> rows[] = {{1, 1002}, {2, 1003},  {3, 1004},
+                                        {8, 1005}, {12, 1006}, {5, 0}};
     for (const auto& [code, radio] : rows) {
         SCOPED_TRACE(code);
         LanguageFixture f;
@@ -124,7 +124,7 @@ TEST(LanguageDialogTest, UnchangedChoiceNeitherLoadsNorWrites) {
         LanguageFixture f;
         f.languageCode = code;
         // Any write to this file would fail and say so.
-        app::LanguageDialog& dialog = f.Open(app::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini"));
+        app::LanguageDialog& dialog = f.Open(core::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini"));
         f.PressOk();
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_TRUE(f.hooks.messages.empty());
@@ -182,11 +182,10 @@ TEST(LanguageDialogTest, FailuresAreReportedAsTheyHappen) {
     {
         // The file cannot be written: the dialog stays, the new module is in use.
         LanguageFixture f;
-        app::LanguageDialog& dialog = f.Open(app::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini"));
+        app::LanguageDialog& dialog = f.Open(core::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini"));
         f.Choose(1003);
         f.PressOk();
-        EXPECT_EQ(f.hooks.messages,
-                  std::vector<std::string>{"Erreur d'écriture dans ZAXMGR.INI"});
+        EXPECT_EQ(f.hooks.messages, std::vector<std::string>{"Erreur d'écriture dans ZAXMGR.INI"});
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(LanguageModule::LoadedName().toStdString(), "frenchca.dll");
         dialog.close();

@@ -1,11 +1,11 @@
 // Start-up and the log-in loop against the in-process simulated server: every
 // refusal the administrator can meet, with its message and what follows.
 #include "GuiTestSupport.h"
-#include "app/CommandTable.h"
-#include "app/Session.h"
 #include "app/ZaxApplication.h"
 #include "dcerpc/RpcError.h"
 #include "server/Records.h"
+#include "server/Session.h"
+#include "ui/CommandTable.h"
 #include "ui/DataExchange.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,6 @@
 namespace {
 
 using namespace guitest;
-
 
 const std::string kNotInitialized = "ZAX is not initialized";
 const std::string kOnlyOne =
@@ -29,8 +28,8 @@ const std::string kInvalidAddress = "Invalid IP address";
 struct Fixture {
     TempConfig config;
     testsupport::InProcessServer server;
-    app::Session session;
-    app::CommandTable commands;
+    zax::Session session;
+    ui::CommandTable commands;
     RecordedHooks hooks;
     std::vector<std::string> bound;
     ModuleReset moduleReset;
@@ -89,20 +88,41 @@ TEST(LoginTest, EveryRefusalShowsItsMessageAndAsksAgain) {
     };
     const std::string thirty(30, 'K');
     const Row rows[] = {
-        {"not initialized", [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31012, 1); },
-         {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kNotInitialized},
-        {"session active", [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31020, 1); },
-         {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kOnlyOne},
-        {"other status", [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31001, 1); },
-         {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kOutOfSync},
-        {"transport failure", [](auto& s) { s.FailTransport(zax::Opnum::GetSystemInfo, 1722, 1); },
-         {"127.0.0.1", "1234"}, {"127.0.0.1", "1234"}, kCommunicating},
-        {"wrong password", [](auto&) {}, {"127.0.0.1", "4321"}, {"127.0.0.1", "1234"},
+        {"not initialized",
+         [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31012, 1); },
+         {"127.0.0.1", "1234"},
+         {"127.0.0.1", "1234"},
+         kNotInitialized},
+        {"session active",
+         [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31020, 1); },
+         {"127.0.0.1", "1234"},
+         {"127.0.0.1", "1234"},
+         kOnlyOne},
+        {"other status",
+         [](auto& s) { s.FailStatus(zax::Opnum::GetSystemInfo, 31001, 1); },
+         {"127.0.0.1", "1234"},
+         {"127.0.0.1", "1234"},
+         kOutOfSync},
+        {"transport failure",
+         [](auto& s) { s.FailTransport(zax::Opnum::GetSystemInfo, 1722, 1); },
+         {"127.0.0.1", "1234"},
+         {"127.0.0.1", "1234"},
+         kCommunicating},
+        {"wrong password",
+         [](auto&) {},
+         {"127.0.0.1", "4321"},
+         {"127.0.0.1", "1234"},
          kInvalidPassword},
-        {"letter case", [](auto& s) { SetAdminPassword(s, "Secret"); }, {"127.0.0.1", "secret"},
-         {"127.0.0.1", "Secret"}, kInvalidPassword},
-        {"31 characters", [&](auto& s) { SetAdminPassword(s, thirty); },
-         {"127.0.0.1", thirty + "K"}, {"127.0.0.1", thirty}, kInvalidPassword},
+        {"letter case",
+         [](auto& s) { SetAdminPassword(s, "Secret"); },
+         {"127.0.0.1", "secret"},
+         {"127.0.0.1", "Secret"},
+         kInvalidPassword},
+        {"31 characters",
+         [&](auto& s) { SetAdminPassword(s, thirty); },
+         {"127.0.0.1", thirty + "K"},
+         {"127.0.0.1", thirty},
+         kInvalidPassword},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -126,8 +146,10 @@ TEST(LoginTest, ServerAtTheWrongInterfaceLevelIsRefusedAlthoughTheCallSucceeded)
 TEST(LoginTest, UnreachableServerAndBadAddressesKeepTheAdministratorAtTheDialog) {
     Fixture f;
     int lookups = 0;
-    const app::ServerConnector unreachable = [](const std::string&, uint32_t&)
-        -> std::unique_ptr<app::ServerLink> { throw dcerpc::RpcError(1722, "unreachable"); };
+    const app::ServerConnector unreachable = [](const std::string&,
+                                                uint32_t&) -> std::unique_ptr<app::ServerLink> {
+        throw dcerpc::RpcError(1722, "unreachable");
+    };
     LoginScript script({{"a..b", "1234"}, {"", "1234"}, {"127.0.0.1", "1234"}});
     app::ZaxApplication zax(f.config.File(), f.commands, f.session, unreachable,
                             [&](const std::string&) {
@@ -161,7 +183,8 @@ TEST(LoginTest, OpenSessionFailuresEndTheStartUp) {
         {"31020", [](auto& s) { s.FailStatus(zax::Opnum::OpenSession, 31020); }, kOnlyOne},
         {"other", [](auto& s) { s.FailStatus(zax::Opnum::OpenSession, 31001); },
          "Network Error - terminating ZAX Manager"},
-        {"transport", [](auto& s) { s.FailTransport(zax::Opnum::OpenSession, 1726); }, kCommunicating},
+        {"transport", [](auto& s) { s.FailTransport(zax::Opnum::OpenSession, 1726); },
+         kCommunicating},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

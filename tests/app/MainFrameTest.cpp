@@ -1,8 +1,8 @@
 // The main frame: command availability, the keep-alive, closing with the
 // placement, help and the view toggles.
+#include "app/MainFrame.h"
 #include "GuiTestSupport.h"
 #include "app/AboutDialog.h"
-#include "app/MainFrame.h"
 #include "ui/ResourceIds.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,6 @@ namespace {
 using namespace guitest;
 using namespace ui;
 
-
 bool Enabled(QAction* action) {
     return action != nullptr && action->isEnabled();
 }
@@ -31,9 +30,11 @@ TEST(MainFrameTest, GroupListsAndCentrexFollowTheSystemInformation) {
     for (const uint8_t on : {uint8_t{0}, uint8_t{1}}) {
         SCOPED_TRACE(int(on));
         FrameFixture f(on, on);
-        f.commands.Register(CommandId::GroupLists, [](app::Session&, QWidget*) {});
-        f.commands.Register(CommandId::CentrexRestrictions, [](app::Session&, QWidget*) {});
-        f.commands.Register(CommandId::Fax, [](app::Session&, QWidget*) {});
+        f.commands.Register({CommandId::GroupLists, [](zax::Session&, QWidget*) {},
+                             [](const zax::SystemInfo& s) { return s.GroupListsEnabled != 0; }});
+        f.commands.Register({CommandId::CentrexRestrictions, [](zax::Session&, QWidget*) {},
+                             [](const zax::SystemInfo& s) { return s.CentrexAvailable != 0; }});
+        f.commands.Register(CommandId::Fax, [](zax::Session&, QWidget*) {});
         app::CMainFrame& frame = f.Create();
         EXPECT_EQ(frame.menuBar()->actions().at(3)->isEnabled(), on == 1);
         EXPECT_EQ(Enabled(frame.MenuAction(CommandId::GroupLists)), on == 1);
@@ -48,10 +49,14 @@ TEST(MainFrameTest, GroupListsAndCentrexFollowTheSystemInformation) {
 
 TEST(MainFrameTest, SystemParametersRefreshesGroupListsWithoutARestart) {
     FrameFixture f(0, 1);
-    f.commands.Register(CommandId::GroupLists, [](app::Session&, QWidget*) {});
-    f.commands.Register(CommandId::SystemParameters, [](app::Session& session, QWidget*) {
-        session.systemInfo.GroupListsEnabled = 1; // the dialog switched them on
-    });
+    f.commands.Register({CommandId::GroupLists, [](zax::Session&, QWidget*) {},
+                         [](const zax::SystemInfo& s) { return s.GroupListsEnabled != 0; }});
+    f.commands.Register({CommandId::SystemParameters,
+                         [](zax::Session& session, QWidget*) {
+                             session.systemInfo.GroupListsEnabled =
+                                 1; // the dialog switched them on
+                         },
+                         nullptr, true});
     app::CMainFrame& frame = f.Create();
     ASSERT_FALSE(Enabled(frame.MenuAction(CommandId::GroupLists)));
     frame.MenuAction(CommandId::SystemParameters)->trigger();
@@ -63,7 +68,7 @@ TEST(MainFrameTest, CommandsRouteThroughTheTableAndUnregisteredOnesAreGreyed) {
     FrameFixture f;
     QWidget* owner = nullptr;
     f.commands.Register(CommandId::ChangeDeleteMailbox,
-                        [&](app::Session&, QWidget* o) { owner = o; });
+                        [&](zax::Session&, QWidget* o) { owner = o; });
     app::CMainFrame& frame = f.Create();
     frame.ToolbarAction(CommandId::ChangeDeleteMailbox)->trigger();
     EXPECT_EQ(owner, &frame);
@@ -117,7 +122,7 @@ TEST(MainFrameTest, ExitSavesThePlacementAndLeftEdge3000SavesZeros) {
     frame.move(40, 50);
     frame.resize(600, 120);
     frame.MenuAction(CommandId::Exit)->trigger();
-    const app::WindowPlacement saved = f.config.File().ReadWindowPlacement();
+    const core::WindowPlacement saved = f.config.File().ReadWindowPlacement();
     EXPECT_EQ(saved.left, frame.frameGeometry().left());
     EXPECT_EQ(saved.right - saved.left, frame.frameGeometry().width());
     EXPECT_FALSE(frame.isVisible());
@@ -126,7 +131,7 @@ TEST(MainFrameTest, ExitSavesThePlacementAndLeftEdge3000SavesZeros) {
     app::CMainFrame& other = g.Create();
     other.move(3000, 10);
     other.close();
-    EXPECT_EQ(g.config.File().ReadWindowPlacement(), app::WindowPlacement{});
+    EXPECT_EQ(g.config.File().ReadWindowPlacement(), core::WindowPlacement{});
 }
 
 TEST(MainFrameTest, ExitWithAnUnwritableConfigurationKeepsTheProgramRunning) {
@@ -136,9 +141,8 @@ TEST(MainFrameTest, ExitWithAnUnwritableConfigurationKeepsTheProgramRunning) {
     std::filesystem::permissions(f.config.Path(), std::filesystem::perms::owner_read);
     std::filesystem::permissions(f.config.Dir().Path(), std::filesystem::perms::owner_read |
                                                             std::filesystem::perms::owner_exec);
-    const app::ConfigFile file = ::geteuid() == 0
-                                     ? app::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini")
-                                     : f.config.File();
+    const core::ConfigFile file =
+        ::geteuid() == 0 ? core::ConfigFile("/proc/self/zaxmgr-test/zaxmgr.ini") : f.config.File();
     app::CMainFrame& frame = f.Create(file);
     frame.MenuAction(CommandId::Exit)->trigger();
     EXPECT_EQ(f.hooks.messages, std::vector<std::string>{"Error writing to ZAXMGR.INI"});

@@ -29,11 +29,11 @@ TEST(GuiLoginTest, LogsInOverLoopbackAndTheSessionIsExclusive) {
     Loopback loopback;
     TempConfig config;
     RecordedHooks hooks;
-    app::CommandTable commands;
-    app::Session first;
+    ui::CommandTable commands;
+    zax::Session first;
     {
         app::ZaxApplication zax(config.File(), commands, first, app::ConnectOverRpc,
-                                app::LookupHostIPv4);
+                                core::LookupHostIPv4);
         ASSERT_TRUE(StartWith(zax, {{"127.0.0.1", "door42"}, {"127.0.0.1", "Door42"}}));
         EXPECT_EQ(hooks.messages, std::vector<std::string>{"Invalid password"});
         EXPECT_EQ(zax.MainFrame()->windowTitle().toStdString(), "ZAX Manager - 127.0.0.1");
@@ -42,9 +42,9 @@ TEST(GuiLoginTest, LogsInOverLoopbackAndTheSessionIsExclusive) {
         EXPECT_EQ(hooks.messages.size(), 1u);
 
         // A second administrator is turned away while this session is open.
-        app::Session second;
+        zax::Session second;
         app::ZaxApplication other(config.File(), commands, second, app::ConnectOverRpc,
-                                  app::LookupHostIPv4);
+                                  core::LookupHostIPv4);
         EXPECT_FALSE(StartWith(other, {{"127.0.0.1", "Door42"}}));
         EXPECT_EQ(hooks.messages.back(),
                   "Only one ZAX Manager, Telset or Terminal Admin session can be active at any "
@@ -52,9 +52,9 @@ TEST(GuiLoginTest, LogsInOverLoopbackAndTheSessionIsExclusive) {
     }
     // The first program ended and closed its session: a new one gets in.
     hooks.messages.clear();
-    app::Session third;
+    zax::Session third;
     app::ZaxApplication zax(config.File(), commands, third, app::ConnectOverRpc,
-                            app::LookupHostIPv4);
+                            core::LookupHostIPv4);
     EXPECT_TRUE(StartWith(zax, {{"127.0.0.1", "Door42"}}));
     EXPECT_TRUE(hooks.messages.empty());
 }
@@ -64,10 +64,10 @@ TEST(GuiLoginTest, ServerThatIsNotThereIsACommunicationError) {
     loopback.sim.Stop();
     TempConfig config;
     RecordedHooks hooks;
-    app::CommandTable commands;
-    app::Session session;
+    ui::CommandTable commands;
+    zax::Session session;
     app::ZaxApplication zax(config.File(), commands, session, app::ConnectOverRpc,
-                            app::LookupHostIPv4);
+                            core::LookupHostIPv4);
     EXPECT_FALSE(StartWith(zax, {{"127.0.0.1", "Door42"}}));
     EXPECT_EQ(hooks.messages, std::vector<std::string>{"Error communicating with server"});
 }

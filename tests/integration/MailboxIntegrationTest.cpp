@@ -4,14 +4,14 @@
 #include "MailboxTestSupport.h"
 #include "ZaxsimProcess.h"
 
-#include "CMbxProps.h"
-#include "MailboxIds.h"
-#include "MailboxListDialog.h"
-#include "MailboxPage.h"
-#include "ReportListView.h"
-#include "ResourceIds.h"
-#include "RpcVoiceMailServer.h"
-#include "ServerBinding.h"
+#include "mailbox/CMbxProps.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxListDialog.h"
+#include "mailbox/MailboxPage.h"
+#include "server/RpcVoiceMailServer.h"
+#include "server/ServerBinding.h"
+#include "ui/ReportListView.h"
+#include "ui/ResourceIds.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -76,7 +76,7 @@ TEST_F(MailboxOverLoopback, ListChangeAndDeleteReachTheServerAndItsStateFile) {
         {
             ZaxsimProcess sim(args);
             Connection admin(sim);
-            app::Session session;
+            zax::Session session;
             session.server = admin.server.get();
             ASSERT_EQ(admin.server->GetSystemInfo(session.systemInfo), 0);
             ASSERT_EQ(admin.server->OpenSession(session.handle), 0);

@@ -1,11 +1,11 @@
 // The client stubs against the real zaxsim program over loopback: endpoint
 // resolution, sessions, byte orders, fragment sizes, faults and retries.
 
-#include "RetryProxy.h"
-#include "RpcVoiceMailServer.h"
-#include "ServerBinding.h"
 #include "ZaxsimProcess.h"
 #include "dcerpc/RpcError.h"
+#include "server/RetryProxy.h"
+#include "server/RpcVoiceMailServer.h"
+#include "server/ServerBinding.h"
 
 #include "../support/RpcStatusOf.h"
 

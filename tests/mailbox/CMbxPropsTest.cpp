@@ -3,13 +3,13 @@
 
 #include "MailboxTestSupport.h"
 
-#include "CMbxProps.h"
-#include "CPageMbxGeneral.h"
-#include "MailboxIds.h"
-#include "MailboxListRow.h"
-#include "MailboxPage.h"
+#include "mailbox/CMbxProps.h"
+#include "mailbox/CPageMbxGeneral.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxListRow.h"
+#include "mailbox/MailboxPage.h"
 
-#include "ResourceIds.h"
+#include "ui/ResourceIds.h"
 
 #include <QCheckBox>
 #include <QTabWidget>
@@ -18,7 +18,6 @@ using namespace mailbox;
 using namespace mailboxtest;
 
 namespace {
-
 
 using SheetAction = std::function<void(CMbxProps&)>;
 
@@ -220,7 +219,8 @@ TEST_F(SheetTest, AddedWithApplyThenChangedWithOkSendsAddOnceThenChange) {
     EXPECT_TRUE(applyEnabled);
     EXPECT_FALSE(addModeAfterApply);
     EXPECT_EQ(result, ui::ControlId::Ok);
-    EXPECT_EQ(Calls(), (std::vector<uint16_t>{zax::Opnum::GetCosNames, zax::Opnum::AddMailbox, zax::Opnum::ChangeMailbox}));
+    EXPECT_EQ(Calls(), (std::vector<uint16_t>{zax::Opnum::GetCosNames, zax::Opnum::AddMailbox,
+                                              zax::Opnum::ChangeMailbox}));
     EXPECT_TRUE(sheet.WasChanged());
     EXPECT_EQ(zax::GetText(sim->state().FindMailbox("2050")->Name), "NEWMAN,ANN");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();

@@ -3,10 +3,10 @@
 
 #include "MailboxTestSupport.h"
 
-#include "ClassOfServiceDialog.h"
-#include "MailboxIds.h"
+#include "mailbox/ClassOfServiceDialog.h"
+#include "mailbox/MailboxIds.h"
 
-#include "ResourceIds.h"
+#include "ui/ResourceIds.h"
 
 #include <QComboBox>
 
@@ -14,7 +14,6 @@ using namespace mailbox;
 using namespace mailboxtest;
 
 namespace {
-
 
 class CosTest : public MailboxTest {
 protected:

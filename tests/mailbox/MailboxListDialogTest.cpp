@@ -4,15 +4,15 @@
 #include "../sim/RecordBytes.h"
 #include "MailboxTestSupport.h"
 
-#include "CMbxProps.h"
-#include "MailboxIds.h"
-#include "MailboxListDialog.h"
-#include "MailboxListRow.h"
-#include "MailboxPage.h"
-#include "MailboxTypes.h"
+#include "mailbox/CMbxProps.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxListDialog.h"
+#include "mailbox/MailboxListRow.h"
+#include "mailbox/MailboxPage.h"
+#include "mailbox/MailboxTypes.h"
 
-#include "ReportListView.h"
-#include "ResourceIds.h"
+#include "ui/ReportListView.h"
+#include "ui/ResourceIds.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -21,7 +21,6 @@ using namespace mailbox;
 using namespace mailboxtest;
 
 namespace {
-
 
 class MailboxListTest : public MailboxTest {
 protected:
@@ -84,7 +83,9 @@ TEST_F(MailboxListTest, ServerErrorsShowTheStatusAndKeepTheRowsRead) {
         uint16_t opnum;
         uint32_t nth;
         int rows;
-    } cases[] = {{zax::Opnum::FindFirstEntry, 1, 0}, {zax::Opnum::FindNextEntries, 1, 1}, {zax::Opnum::FindNextEntries, 2, 26}};
+    } cases[] = {{zax::Opnum::FindFirstEntry, 1, 0},
+                 {zax::Opnum::FindNextEntries, 1, 1},
+                 {zax::Opnum::FindNextEntries, 2, 26}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.opnum * 10 + c.nth);
         Use(Subscribers(60));

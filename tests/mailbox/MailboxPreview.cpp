@@ -4,11 +4,11 @@
 
 #include "InProcessServer.h"
 
-#include "CMbxProps.h"
-#include "ClassOfServiceDialog.h"
-#include "LanguageModule.h"
-#include "MailboxListDialog.h"
-#include "app/Session.h"
+#include "mailbox/CMbxProps.h"
+#include "mailbox/ClassOfServiceDialog.h"
+#include "mailbox/MailboxListDialog.h"
+#include "server/Session.h"
+#include "ui/LanguageModule.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     if (module != "-" && !ui::LanguageModule::Load(module))
         return 2;
     testsupport::InProcessServer server;
-    app::Session session;
+    zax::Session session;
     session.server = &server.server();
     session.systemInfo = server.state().systemInfo;
 

@@ -6,9 +6,9 @@
 
 #include "InProcessServer.h"
 
-#include "Messages.h"
-#include "UiHooks.h"
-#include "app/Session.h"
+#include "server/Session.h"
+#include "ui/Messages.h"
+#include "ui/UiHooks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -90,7 +90,7 @@ protected:
 
     ui::ScopedHooks hooks; // first: restored last
     std::unique_ptr<testsupport::InProcessServer> sim;
-    app::Session session;
+    zax::Session session;
     QStringList messages;
     std::vector<int> styles;
     int answer = ui::kAnswerOk;

@@ -3,13 +3,13 @@
 
 #include "MailboxTestSupport.h"
 
-#include "CMbxProps.h"
-#include "ClassOfServiceDialog.h"
-#include "MailboxIds.h"
-#include "MailboxListDialog.h"
-#include "MailboxPage.h"
+#include "mailbox/CMbxProps.h"
+#include "mailbox/ClassOfServiceDialog.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxListDialog.h"
+#include "mailbox/MailboxPage.h"
 
-#include "ResourceIds.h"
+#include "ui/ResourceIds.h"
 
 using namespace mailbox;
 using namespace mailboxtest;
@@ -27,30 +27,32 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
     struct Case {
         uint16_t opnum;
         const char* what;
-        std::function<int(app::Session&)> scenario; // returns the dialog's result
+        std::function<int(zax::Session&)> scenario; // returns the dialog's result
     };
     const Case cases[] = {
-        {zax::Opnum::FindFirstEntry, "list: first entry", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
-        {zax::Opnum::FindNextEntries, "list: a batch", [](app::Session& s) { return MailboxListDialog(s).Run(); }},
+        {zax::Opnum::FindFirstEntry, "list: first entry",
+         [](zax::Session& s) { return MailboxListDialog(s).Run(); }},
+        {zax::Opnum::FindNextEntries, "list: a batch",
+         [](zax::Session& s) { return MailboxListDialog(s).Run(); }},
         {zax::Opnum::DeleteMailbox, "list: delete",
-         [](app::Session& s) {
+         [](zax::Session& s) {
              MailboxListDialog list(s);
              WhenModal<MailboxListDialog>(
                  [](MailboxListDialog& d) { ClickButton(d, ListCtl::Delete); });
              return list.Run();
          }},
         {zax::Opnum::GetCosNames, "sheet: class-of-service names",
-         [](app::Session& s) {
+         [](zax::Session& s) {
              CMbxProps sheet(s, "2001", nullptr, nullptr);
              return sheet.Run();
          }},
         {zax::Opnum::GetMailbox, "sheet: read the mailbox",
-         [](app::Session& s) {
+         [](zax::Session& s) {
              CMbxProps sheet(s, "2001", nullptr, nullptr);
              return sheet.Run();
          }},
         {zax::Opnum::AddMailbox, "sheet: add with Apply",
-         [](app::Session& s) {
+         [](zax::Session& s) {
              CMbxProps sheet(s, "2050", zax::MailboxType::Information, nullptr);
              return RunSheet(sheet, [](CMbxProps& open) {
                  TypeInto(open.PageInSlot(SlotGeneral)->Control(GeneralCtl::LastName), "NEW");
@@ -58,7 +60,7 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
              });
          }},
         {zax::Opnum::ChangeMailbox, "sheet: change with OK",
-         [](app::Session& s) {
+         [](zax::Session& s) {
              CMbxProps sheet(s, "2001", nullptr, nullptr);
              return RunSheet(sheet, [](CMbxProps& open) {
                  TypeInto(open.PageInSlot(SlotGeneral)->Control(GeneralCtl::FirstName), "MAY");
@@ -66,9 +68,9 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
              });
          }},
         {zax::Opnum::GetClassOfService, "classes of service: read",
-         [](app::Session& s) { return ClassOfServiceDialog(s).Run(); }},
+         [](zax::Session& s) { return ClassOfServiceDialog(s).Run(); }},
         {zax::Opnum::SetClassOfService, "classes of service: write",
-         [](app::Session& s) {
+         [](zax::Session& s) {
              ClassOfServiceDialog dialog(s);
              WhenModal<ClassOfServiceDialog>(
                  [](ClassOfServiceDialog& d) { ClickButton(d, ui::ControlId::Ok); });

@@ -2,10 +2,10 @@
 // the server dispatcher, and its reply decoded by the stub, in both byte
 // orders — so a procedure whose two ends disagreed would show here.
 
-#include "RpcVoiceMailServer.h"
 #include "UnservedServer.h"
-#include "ZaxService.h"
 #include "dcerpc/RpcError.h"
+#include "server/RpcVoiceMailServer.h"
+#include "server/ZaxService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Request and reply bodies of the worked layouts, byte for byte, and the
 // checks the client makes on what comes back.
 
-#include "RpcVoiceMailServer.h"
 #include "dcerpc/RpcError.h"
+#include "server/RpcVoiceMailServer.h"
 
 #include "../support/RpcStatusOf.h"
 

@@ -1,9 +1,9 @@
-#include "LanguageModule.h"
-#include "HelpViewer.h"
-#include "LanguageTables.h"
-#include "MenuBuilder.h"
-#include "ResourceIds.h"
-#include "StringIds.h"
+#include "ui/LanguageModule.h"
+#include "ui/HelpViewer.h"
+#include "ui/LanguageTables.h"
+#include "ui/MenuBuilder.h"
+#include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 
 #include <QAction>
 #include <QCoreApplication>

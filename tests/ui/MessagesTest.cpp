@@ -1,10 +1,10 @@
-#include "Messages.h"
-#include "LanguageModule.h"
-#include "MessageDialog.h"
-#include "ResourceIds.h"
-#include "ServerCallGuard.h"
-#include "StringIds.h"
-#include "UiHooks.h"
+#include "ui/Messages.h"
+#include "ui/LanguageModule.h"
+#include "ui/MessageDialog.h"
+#include "ui/ResourceIds.h"
+#include "ui/ServerCallGuard.h"
+#include "ui/StringIds.h"
+#include "ui/UiHooks.h"
 
 #include "dcerpc/RpcError.h"
 

@@ -1,8 +1,8 @@
-#include "DataExchange.h"
-#include "PropertySheet.h"
-#include "RecordPage.h"
-#include "ResourceIds.h"
-#include "UiHooks.h"
+#include "ui/DataExchange.h"
+#include "ui/PropertySheet.h"
+#include "ui/RecordPage.h"
+#include "ui/ResourceIds.h"
+#include "ui/UiHooks.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // A dialog on template 110 (the Language dialog's texts) used to exercise the
 // framework: radio exchange, a time field, the standard buttons.
 
-#include "DataExchange.h"
-#include "ResourceIds.h"
-#include "TemplateDialog.h"
+#include "ui/DataExchange.h"
+#include "ui/ResourceIds.h"
+#include "ui/TemplateDialog.h"
 #include "ui_SampleDialog.h"
 
 #include <memory>

@@ -1,12 +1,12 @@
 #include "SampleDialog.h"
 
-#include "LanguageModule.h"
-#include "Messages.h"
-#include "ReportListView.h"
-#include "SortedListBox.h"
-#include "StringIds.h"
-#include "UiHooks.h"
-#include "WaitCursor.h"
+#include "ui/LanguageModule.h"
+#include "ui/Messages.h"
+#include "ui/ReportListView.h"
+#include "ui/SortedListBox.h"
+#include "ui/StringIds.h"
+#include "ui/UiHooks.h"
+#include "ui/WaitCursor.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

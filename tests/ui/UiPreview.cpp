@@ -3,11 +3,11 @@
 
 #include "SampleDialog.h"
 
-#include "HelpViewer.h"
-#include "LanguageModule.h"
-#include "MessageDialog.h"
-#include "Messages.h"
-#include "StringIds.h"
+#include "ui/HelpViewer.h"
+#include "ui/LanguageModule.h"
+#include "ui/MessageDialog.h"
+#include "ui/Messages.h"
+#include "ui/StringIds.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-namespace app {
+namespace core {
 namespace {
 
 constexpr std::size_t kMaxDigits = 9;
@@ -210,4 +210,4 @@ std::string GetField(std::string_view line, int n) {
     }
 }
 
-} // namespace app
+} // namespace core

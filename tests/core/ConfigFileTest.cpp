@@ -1,14 +1,14 @@
-#include "app/ConfigFile.h"
-#include "app/ClientSettings.h"
-#include "app/HostHistory.h"
-#include "app/HostName.h"
+#include "core/ConfigFile.h"
+#include "core/ClientSettings.h"
+#include "core/HostHistory.h"
+#include "core/HostName.h"
 
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-using namespace app;
+using namespace core;
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "app/ConfigFile.h"
+#include "core/ConfigFile.h"
 
-#include "app/HostHistory.h"
+#include "core/HostHistory.h"
 #include "platform/Profile.h"
 
 #include <array>
 
-namespace app {
+namespace core {
 namespace {
 
 constexpr std::string_view kLanguageKey = "Language";
@@ -94,4 +94,4 @@ bool ConfigFile::WriteWindowPlacement(const WindowPlacement& placement) const {
     return true;
 }
 
-} // namespace app
+} // namespace core

@@ -1,9 +1,9 @@
-#include "app/HostName.h"
-#include "app/HostHistory.h"
+#include "core/HostName.h"
+#include "core/HostHistory.h"
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace core;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "app/HostHistory.h"
+#include "core/HostHistory.h"
 
 #include <algorithm>
 
-namespace app {
+namespace core {
 namespace {
 
 char LowerAscii(char c) {
@@ -47,4 +47,4 @@ void AddHostToHistory(std::vector<std::string>& hosts, std::string_view typed) {
     hosts.insert(hosts.begin(), std::string(typed));
 }
 
-} // namespace app
+} // namespace core

@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace app {
+namespace zax {
 
 struct Session {
     zax::VoiceMailServer* server = nullptr;
@@ -25,4 +25,4 @@ struct Session {
 // The process-wide session.
 Session& CurrentSession();
 
-} // namespace app
+} // namespace zax

@@ -9,7 +9,7 @@
 // moment it is needed; nothing here caches a value. A read that yields no usable value returns
 // nothing (the caller reports "Error reading ZAXMGR.INI"); a write that fails returns false (the
 // caller reports "Error writing to ZAXMGR.INI").
-namespace app {
+namespace core {
 
 inline constexpr std::string_view kConfigFileName = "zaxmgr.ini";
 inline constexpr std::string_view kConfigSection = "ZAX Manager";
@@ -70,4 +70,4 @@ private:
     std::filesystem::path file_;
 };
 
-} // namespace app
+} // namespace core

@@ -1,12 +1,12 @@
-#include "app/ClientSettings.h"
+#include "core/ClientSettings.h"
 
-#include "app/ConfigFile.h"
+#include "core/ConfigFile.h"
 #include "platform/Profile.h"
 
 #include <array>
 #include <string_view>
 
-namespace app {
+namespace core {
 namespace {
 
 constexpr std::string_view kGeneral = "GENERAL";
@@ -78,4 +78,4 @@ const ClientSettings& GetClientSettings() {
     return settings;
 }
 
-} // namespace app
+} // namespace core

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-namespace app {
+namespace core {
 
 // The one result convention of every entry check; the calling dialog picks the message.
 enum FieldCheckResult : std::uint16_t {
@@ -11,4 +11,4 @@ enum FieldCheckResult : std::uint16_t {
     FieldOutOfRange = 12, // too long, too short, or the value is out of range
 };
 
-} // namespace app
+} // namespace core

@@ -1,8 +1,8 @@
-#include "app/EntryChecks.h"
+#include "core/EntryChecks.h"
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace core;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/HostName.h"
+#include "core/HostName.h"
 
 #include <arpa/inet.h>
 #include <netdb.h>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace app {
+namespace core {
 namespace {
 
 constexpr std::string_view kHostPunctuation = "_-.";
@@ -114,4 +114,4 @@ ResolvedServer ResolveServerAddress(std::string_view text, const HostLookup& loo
     return {FieldValid, std::move(*address)};
 }
 
-} // namespace app
+} // namespace core

@@ -1,8 +1,8 @@
-#include "app/TimeOfDay.h"
+#include "core/TimeOfDay.h"
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace core;
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 // Times of day are seconds after midnight, a whole number of minutes; kUnreadableTime marks a
 // text that could not be read.
-namespace app {
+namespace core {
 
 inline constexpr int kUnreadableTime = -1;
 inline constexpr int kSecondsPerDay = 86400;
@@ -29,4 +29,4 @@ bool ParseTimeOfDay(std::string_view text, const TimeDesignators& designators, i
 // around midnight. Zero steps leaves the time unchanged.
 void StepTimeOfDay(int& seconds, int steps);
 
-} // namespace app
+} // namespace core

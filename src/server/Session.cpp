@@ -1,10 +1,10 @@
-#include "Session.h"
+#include "server/Session.h"
 
-namespace app {
+namespace zax {
 
 Session& CurrentSession() {
     static Session session;
     return session;
 }
 
-} // namespace app
+} // namespace zax

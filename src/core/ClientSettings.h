@@ -4,7 +4,7 @@
 
 // The "GENERAL" and "rpc" sections of the configuration file, read once and never written. Texts
 // are cut to the capacity of each key.
-namespace app {
+namespace core {
 
 struct ClientSettings {
     // "rpc": kept for completeness; the server binding does not use them.
@@ -34,4 +34,4 @@ struct ClientSettings {
 // file are not seen.
 const ClientSettings& GetClientSettings();
 
-} // namespace app
+} // namespace core

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/FieldCheckResult.h"
+#include "core/FieldCheckResult.h"
 
 #include <cstddef>
 #include <functional>
@@ -8,7 +8,7 @@
 #include <string_view>
 
 // Turning the server text typed at log-in into a dotted IPv4 address.
-namespace app {
+namespace core {
 
 inline constexpr std::size_t kMaxHostNameLength = 100;
 
@@ -36,4 +36,4 @@ std::optional<std::string> LookupHostIPv4(const std::string& name);
 ResolvedServer ResolveServerAddress(std::string_view text,
                                     const HostLookup& lookup = LookupHostIPv4);
 
-} // namespace app
+} // namespace core

@@ -5,7 +5,7 @@
 #include <vector>
 
 // The list of servers offered at log-in, most recently used first, as kept in the "Hosts" key.
-namespace app {
+namespace core {
 
 inline constexpr std::size_t kMaxHostHistory = 10;
 
@@ -19,4 +19,4 @@ std::string JoinHostList(const std::vector<std::string>& hosts);
 // first, and the list is kept to kMaxHostHistory entries by dropping from the end.
 void AddHostToHistory(std::vector<std::string>& hosts, std::string_view typed);
 
-} // namespace app
+} // namespace core

@@ -1,9 +1,9 @@
-#include "app/TimeOfDay.h"
+#include "core/TimeOfDay.h"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace app {
+namespace core {
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
@@ -126,4 +126,4 @@ void StepTimeOfDay(int& seconds, int steps) {
     seconds = WrapDay(quarter + std::int64_t{kQuarterHour} * steps);
 }
 
-} // namespace app
+} // namespace core

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/FieldCheckResult.h"
+#include "core/FieldCheckResult.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,7 @@
 // Checks of what the administrator typed, before anything goes to the server. Letters and digits
 // are ASCII only. Length checks come before character checks, so an overlong text with a bad
 // character reports the length. System limits are passed in by the caller.
-namespace app {
+namespace core {
 
 // 1 to 9 decimal digits.
 FieldCheckResult CheckDigits(std::string_view text);
@@ -44,4 +44,4 @@ FieldCheckResult CheckClockText(std::string_view text, bool is24Hour);
 // count as one. Empty when the line has fewer pieces.
 std::string GetField(std::string_view line, int n);
 
-} // namespace app
+} // namespace core

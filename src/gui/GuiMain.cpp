@@ -1,0 +1,24 @@
+// gui: the administration client.
+#include "app/ZaxApplication.h"
+#include "mailbox/MailboxCommands.h"
+#include "server/Session.h"
+#include "ui/CommandTable.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("gui"));
+    QApplication::setQuitOnLastWindowClosed(false); // the frame's close ends the program
+
+    ui::CommandTable commands;
+    // One line per feature: each adds the commands whose dialogs it owns.
+    mailbox::RegisterCommands(commands);
+    app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
+    if (!application.InitInstance()) {
+        return 1;
+    }
+    QObject::connect(application.MainFrame(), &app::CMainFrame::closed, &qtApp,
+                     &QCoreApplication::quit);
+    return QApplication::exec();
+}
