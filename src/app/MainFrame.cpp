@@ -136,7 +136,7 @@ void CMainFrame::BuildMenu() {
 }
 
 bool CMainFrame::CreateToolBar() {
-    const std::vector<QPixmap> images = ToolbarButtonImages();
+    const std::vector<QIcon> images = ToolbarButtonImages();
     toolBar_ = addToolBar(QString());
     toolBar_->setObjectName(QStringLiteral("toolbar"));
     toolBar_->setMovable(false);

@@ -1,11 +1,11 @@
 #include "ui/LanguageModule.h"
 
+#include "ui/SvgIcon.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QIcon>
-#include <QPixmap>
 #include <QPixmapCache>
 #include <QResource>
 
@@ -69,6 +69,22 @@ void EnsureBuiltIn() {
         InitBuiltInLanguage();
         s.builtIn = std::make_unique<LanguageTables>();
         ReadTables(kBuiltInRoot, *s.builtIn);
+    }
+}
+
+// Bitmap id of the module under prefix: "bitmap<id>/00.svg", "01.svg", ... up
+// to the first number missing. Empty when the module has none.
+std::vector<QIcon> ReadToolbarImages(const QString& prefix, int id) {
+    std::vector<QIcon> images;
+    for (int n = 0;; ++n) {
+        const QString path = QStringLiteral("%1/bitmap%2/%3.svg")
+                                 .arg(prefix)
+                                 .arg(id)
+                                 .arg(n, 2, 10, QLatin1Char('0'));
+        if (!QFile::exists(path)) {
+            return images;
+        }
+        images.push_back(SvgIcon(path));
     }
 }
 
@@ -176,14 +192,15 @@ const std::vector<MenuEntry>& LanguageModule::Menu(int id) {
 
 QIcon LanguageModule::Icon(int id) {
     EnsureBuiltIn();
-    QIcon icon(ActivePrefix() + QStringLiteral("/icon%1.png").arg(id));
-    return icon.isNull() ? QIcon(kBuiltInRoot + QStringLiteral("/icon%1.png").arg(id)) : icon;
+    const QString name = QStringLiteral("/icon%1.svg").arg(id);
+    const QIcon icon = SvgIcon(ActivePrefix() + name);
+    return icon.isNull() ? SvgIcon(kBuiltInRoot + name) : icon;
 }
 
-QPixmap LanguageModule::ToolbarImages(int id) {
+std::vector<QIcon> LanguageModule::ToolbarImages(int id) {
     EnsureBuiltIn();
-    QPixmap strip(ActivePrefix() + QStringLiteral("/bitmap%1.png").arg(id));
-    return strip.isNull() ? QPixmap(kBuiltInRoot + QStringLiteral("/bitmap%1.png").arg(id)) : strip;
+    std::vector<QIcon> images = ReadToolbarImages(ActivePrefix(), id);
+    return images.empty() ? ReadToolbarImages(kBuiltInRoot, id) : images;
 }
 
 } // namespace ui

@@ -8,10 +8,10 @@
 
 #include "ui/LanguageTables.h"
 
+#include <QIcon>
 #include <QString>
 
-class QIcon;
-class QPixmap;
+#include <vector>
 
 namespace ui {
 
@@ -40,7 +40,9 @@ public:
     static bool HasDialogText(int dialogId, int controlId);
     static const std::vector<MenuEntry>& Menu(int id = 2);
     static QIcon Icon(int id = 2);
-    static QPixmap ToolbarImages(int id = 2);
+    // The pictograms of bitmap id, one per toolbar button in button order. A
+    // module without them lends the built-in ones.
+    static std::vector<QIcon> ToolbarImages(int id = 2);
 
     // Tables of the built-in English texts (the completeness reference).
     static const LanguageTables& BuiltIn();

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 
 namespace ui {
 namespace {
@@ -52,13 +51,8 @@ std::map<int, QAction*> BuildMenuBar(QMenuBar& bar) {
     return actions;
 }
 
-std::vector<QPixmap> ToolbarButtonImages() {
-    const QPixmap strip = LanguageModule::ToolbarImages(2);
-    std::vector<QPixmap> images;
-    for (int x = 0; x + kToolbarImageWidth <= strip.width(); x += kToolbarImageWidth) {
-        images.push_back(strip.copy(x, 0, kToolbarImageWidth, kToolbarImageHeight));
-    }
-    return images;
+std::vector<QIcon> ToolbarButtonImages() {
+    return LanguageModule::ToolbarImages(2);
 }
 
 } // namespace ui

@@ -1,13 +1,14 @@
 #pragma once
-// Builds the frame's menu bar from menu 2 of the active module and cuts the
-// toolbar strip (bitmap 2) into button images.
+// Builds the frame's menu bar from menu 2 of the active module and hands out
+// the toolbar's button images (bitmap 2).
+
+#include <QIcon>
 
 #include <map>
 #include <vector>
 
 class QAction;
 class QMenuBar;
-class QPixmap;
 
 namespace ui {
 
@@ -17,6 +18,6 @@ namespace ui {
 std::map<int, QAction*> BuildMenuBar(QMenuBar& bar);
 
 // The images of bitmap 2, left to right, one per toolbar button.
-std::vector<QPixmap> ToolbarButtonImages();
+std::vector<QIcon> ToolbarButtonImages();
 
 } // namespace ui

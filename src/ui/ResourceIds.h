@@ -221,6 +221,7 @@ inline constexpr int kToolbarButtons[] = {CommandId::AddMailbox,
                                           CommandId::Language,
                                           0,
                                           CommandId::HelpIndex};
+// The size of a toolbar button image; its SVG is drawn on this pixel grid.
 inline constexpr int kToolbarImageWidth = 16;
 inline constexpr int kToolbarImageHeight = 15;
 

@@ -73,7 +73,14 @@ TEST_F(ModuleTest, EveryModuleIsCompleteAgainstTheBuiltInEnglish) {
         }
         EXPECT_EQ(MenuShape(LanguageModule::Menu()), MenuShape(english.menu));
         EXPECT_FALSE(LanguageModule::Icon(2).isNull());
-        EXPECT_EQ(LanguageModule::ToolbarImages(2).width(), 19 * ui::kToolbarImageWidth);
+        const std::vector<QIcon> images = LanguageModule::ToolbarImages(2);
+        ASSERT_EQ(images.size(), 19u);
+        const QSize grid(ui::kToolbarImageWidth, ui::kToolbarImageHeight);
+        for (size_t i = 0; i < images.size(); ++i) {
+            ASSERT_FALSE(images[i].isNull()) << "image " << i;
+            // Drawn on the button's own grid: shown 1:1, never squeezed.
+            EXPECT_EQ(images[i].actualSize(grid), grid) << "image " << i;
+        }
     }
 }
 
