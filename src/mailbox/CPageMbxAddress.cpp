@@ -28,11 +28,11 @@ CPageMbxAddress::CPageMbxAddress(zax::MailboxRecord& record, const zax::SystemIn
 CPageMbxAddress::~CPageMbxAddress() = default;
 
 void CPageMbxAddress::LoadFromRecord() {
-    remoteMailbox_ = FieldText(Record().RemoteMailbox);
+    remoteMailbox_ = ui::RecordText(Record().RemoteMailbox);
     if (Type() == kNetwork)
-        sitePrefix_ = FieldText(Record().SitePrefix);
+        sitePrefix_ = ui::RecordText(Record().SitePrefix);
     else
-        remotePhone_ = FieldText(Record().RemotePhoneNumber);
+        remotePhone_ = ui::RecordText(Record().RemotePhoneNumber);
 }
 
 void CPageMbxAddress::UpdateControlStates() {
@@ -52,20 +52,20 @@ bool CPageMbxAddress::OnApply() {
     using namespace ui::StringId;
     UpdateData(true);
     if (Type() == kNetwork) {
-        if (core::CheckDigits(CheckText(sitePrefix_)) != core::FieldValid)
+        if (core::CheckDigits(ui::RecordBytes(sitePrefix_)) != core::FieldValid)
             return Refuse(SitePrefix, InvalidSitePrefix);
-        SetField(Record().SitePrefix, sitePrefix_);
+        ui::SetRecordText(Record().SitePrefix, sitePrefix_);
     } else {
         std::string phone;
-        if (core::CheckDialString(CheckText(remotePhone_), phone) != core::FieldValid)
+        if (core::CheckDialString(ui::RecordBytes(remotePhone_), phone) != core::FieldValid)
             return Refuse(RemotePhone, MailboxString::InvalidRemotePhoneNumber);
         zax::SetText(Record().RemotePhoneNumber, phone);
     }
     uint16_t unused = 0;
-    if (core::CheckNumberField(CheckText(remoteMailbox_), 1, kMaxRemoteMailboxDigits, false, 0, 0,
+    if (core::CheckNumberField(ui::RecordBytes(remoteMailbox_), 1, kMaxRemoteMailboxDigits, false, 0, 0,
                                unused) != core::FieldValid)
         return Refuse(RemoteMailbox, MailboxString::InvalidRemoteMailbox);
-    SetField(Record().RemoteMailbox, remoteMailbox_);
+    ui::SetRecordText(Record().RemoteMailbox, remoteMailbox_);
     return Accept();
 }
 

@@ -16,7 +16,7 @@ namespace {
 // One or two digits with a value within the bounds; stores it when it is.
 bool CheckTwoDigits(const QString& text, uint16_t high, int16_t& field) {
     uint16_t value = 0;
-    if (core::CheckNumberField(CheckText(text), 1, 2, true, 1, high, value) != core::FieldValid)
+    if (core::CheckNumberField(ui::RecordBytes(text), 1, 2, true, 1, high, value) != core::FieldValid)
         return false;
     field = static_cast<int16_t>(value);
     return true;

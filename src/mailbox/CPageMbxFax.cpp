@@ -31,7 +31,7 @@ void CPageMbxFax::DoDataExchange(ui::DataExchange& dx) {
 bool CPageMbxFax::OnApply() {
     UpdateData(true);
     int line = 0; // none
-    if (!faxLine_.isEmpty() && core::CheckLineNumber(CheckText(faxLine_), System().MaxLineNumber,
+    if (!faxLine_.isEmpty() && core::CheckLineNumber(ui::RecordBytes(faxLine_), System().MaxLineNumber,
                                                      line) != core::FieldValid)
         return Refuse(FaxLine, MailboxString::InvalidFaxLine);
     Record().FaxLine = static_cast<int16_t>(line);

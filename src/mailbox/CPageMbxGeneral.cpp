@@ -73,12 +73,12 @@ void CPageMbxGeneral::LoadFromRecord() {
     form_->cos->clear();
     for (int i = 0; i < zax::ClassOfServiceCount; ++i)
         form_->cos->addItem(QStringLiteral("%1   ").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                            FieldText(cosNames_.Names[i]));
-    const QString name = FieldText(Record().Name);
+                            ui::RecordText(cosNames_.Names[i]));
+    const QString name = ui::RecordText(Record().Name);
     lastName_ = name.section(QLatin1Char(','), 0, 0);
     firstName_ = name.section(QLatin1Char(','), 1, 1);
     if (HasExtensionField())
-        extension_ = FieldText(Record().Extension);
+        extension_ = ui::RecordText(Record().Extension);
     if (Type() != 6)
         directory_ = Record().Directory != 0;
     cosIndex_ = Record().ClassOfService - 1;
@@ -115,15 +115,15 @@ void CPageMbxGeneral::DoDataExchange(ui::DataExchange& dx) {
 
 bool CPageMbxGeneral::OnKillActive() {
     // The Options page enables its fields from the extension as typed here.
-    SetField(Record().Extension, ControlText(Extension).left(kExtensionChars));
+    ui::SetRecordText(Record().Extension, ControlText(Extension).left(kExtensionChars));
     return true;
 }
 
 bool CPageMbxGeneral::OnApply() {
     using namespace ui::StringId;
     UpdateData(true);
-    const std::string last = CheckText(lastName_);
-    const std::string first = CheckText(firstName_);
+    const std::string last = ui::RecordBytes(lastName_);
+    const std::string first = ui::RecordBytes(firstName_);
     if (!IsSystemLastName(last) && !last.empty() && !IsNameText(last))
         return Refuse(LastName, MailboxString::InvalidLastName);
     if (!first.empty() && !IsNameText(first))
@@ -141,7 +141,7 @@ bool CPageMbxGeneral::OnApply() {
 
     std::string extension;
     if (HasExtensionField()) {
-        extension = CheckText(extension_);
+        extension = ui::RecordBytes(extension_);
         const bool valid =
             extension.empty()
                 ? MayLackExtension(Type())

@@ -27,8 +27,8 @@ bool CPageMbxOptions::HasExtension() const {
 }
 
 void CPageMbxOptions::LoadFromRecord() {
-    alternate1_ = FieldText(Record().AlternateExtension1);
-    alternate2_ = FieldText(Record().AlternateExtension2);
+    alternate1_ = ui::RecordText(Record().AlternateExtension1);
+    alternate2_ = ui::RecordText(Record().AlternateExtension2);
     messageWaiting_ = Record().MessageWaiting == 1;
     callScreening_ = Record().CallScreening != 0;
 }
@@ -67,7 +67,7 @@ void CPageMbxOptions::DoDataExchange(ui::DataExchange& dx) {
 
 bool CPageMbxOptions::CheckAlternate(const QString& text) const {
     return text.isEmpty() ||
-           core::CheckMailboxNumber(CheckText(text), System().ExtensionLength) == core::FieldValid;
+           core::CheckMailboxNumber(ui::RecordBytes(text), System().ExtensionLength) == core::FieldValid;
 }
 
 bool CPageMbxOptions::OnApply() {
@@ -76,11 +76,11 @@ bool CPageMbxOptions::OnApply() {
     const QString alternate1 = HasExtension() ? alternate1_ : QString();
     if (!CheckAlternate(alternate1))
         return Refuse(Alternate1, InvalidAlternateExtension1);
-    SetField(Record().AlternateExtension1, alternate1);
+    ui::SetRecordText(Record().AlternateExtension1, alternate1);
     const QString alternate2 = HasExtension() ? alternate2_ : QString();
     if (!CheckAlternate(alternate2))
         return Refuse(Alternate2, InvalidAlternateExtension2);
-    SetField(Record().AlternateExtension2, alternate2);
+    ui::SetRecordText(Record().AlternateExtension2, alternate2);
     Record().MessageWaiting = messageWaiting_ ? 1 : 0;
     Record().CallScreening = callScreening_ ? 1 : 0;
     return Accept();

@@ -69,13 +69,13 @@ bool CPageMbxOutdial::OnApply() {
     int number = 0;
     switch (choice_) {
     case ByLine:
-        if (core::CheckLineNumber(CheckText(lineNumber_), System().MaxLineNumber, number) !=
+        if (core::CheckLineNumber(ui::RecordBytes(lineNumber_), System().MaxLineNumber, number) !=
             core::FieldValid)
             return Refuse(LineNumber, InvalidLineNumber);
         Record().OutdialKind = kLine;
         break;
     case ByPool:
-        if (core::CheckPoolNumber(CheckText(poolNumber_), System().MaxPoolNumber, number) !=
+        if (core::CheckPoolNumber(ui::RecordBytes(poolNumber_), System().MaxPoolNumber, number) !=
             core::FieldValid)
             return Refuse(PoolNumber, InvalidPoolNumber);
         Record().OutdialKind = kPool;

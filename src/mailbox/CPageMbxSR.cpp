@@ -16,7 +16,7 @@ using namespace SpeechCtl;
 namespace {
 // Empty, or 1 to 40 letters, digits, blanks, apostrophes and underscores.
 bool IsSpokenName(const QString& text) {
-    return text.isEmpty() || core::CheckWords(CheckText(text), 1, 40) == core::FieldValid;
+    return text.isEmpty() || core::CheckWords(ui::RecordBytes(text), 1, 40) == core::FieldValid;
 }
 } // namespace
 
@@ -30,8 +30,8 @@ CPageMbxSR::CPageMbxSR(zax::MailboxRecord& record, const zax::SystemInfo& system
 CPageMbxSR::~CPageMbxSR() = default;
 
 void CPageMbxSR::LoadFromRecord() {
-    extendedName_ = FieldText(Record().ExtendedName);
-    alias_ = FieldText(Record().Alias);
+    extendedName_ = ui::RecordText(Record().ExtendedName);
+    alias_ = ui::RecordText(Record().Alias);
     enable_ = Record().SpeechDisabled == 0;
 }
 
@@ -47,10 +47,10 @@ bool CPageMbxSR::OnApply() {
     Record().SpeechDisabled = enable_ ? 0 : 1;
     if (!IsSpokenName(extendedName_))
         return Refuse(ExtendedName, InvalidExtendedName);
-    SetField(Record().ExtendedName, extendedName_);
+    ui::SetRecordText(Record().ExtendedName, extendedName_);
     if (!IsSpokenName(alias_))
         return Refuse(Alias, InvalidSpeechRecAlias);
-    SetField(Record().Alias, alias_);
+    ui::SetRecordText(Record().Alias, alias_);
     return Accept();
 }
 

@@ -8,6 +8,7 @@
 #include "server/Session.h"
 #include "ui/LanguageModule.h"
 #include "ui/Messages.h"
+#include "ui/RecordText.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
 
@@ -80,7 +81,7 @@ void ClassOfServiceDialog::EnableNotificationFields(bool enable) {
 void ClassOfServiceDialog::ShowClass(int index) {
     displayed_ = index;
     const zax::CosRecord& c = classes_[static_cast<size_t>(index)];
-    SetControlText(Name, FieldText(c.Name));
+    SetControlText(Name, ui::RecordText(c.Name));
     const bool notify = c.OffPremiseMessageNotification != 0;
     for (const CosNumericField& f : kCosNumericFields) {
         const bool shown = notify || !f.onlyWithNotification;
@@ -99,7 +100,7 @@ bool ClassOfServiceDialog::CheckAndStore() {
         ui::ShowMessage(ui::LanguageModule::String(ui::StringId::InvalidCosName));
         return false;
     }
-    SetField(c.Name, name);
+    ui::SetRecordText(c.Name, name);
     const bool notify = IsChecked(OffPremiseYes);
     for (const CosNumericField& f : kCosNumericFields) {
         if (f.onlyWithNotification && !notify)

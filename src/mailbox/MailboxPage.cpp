@@ -28,10 +28,6 @@ void MailboxPage::HideControls(std::initializer_list<int> controlIds) {
         ui::DisableAndHide(*this, id);
 }
 
-std::string CheckText(const QString& text) {
-    return text.toStdString();
-}
-
 void ExchangeComboIndex(ui::DataExchange& dx, int controlId, int& index) {
     auto* combo = dx.Host().ControlAs<QComboBox>(controlId);
     if (combo == nullptr)

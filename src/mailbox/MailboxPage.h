@@ -4,6 +4,7 @@
 // refuses an apply with one message and the focus on the field concerned.
 
 #include "server/Records.h"
+#include "ui/RecordText.h"
 #include "ui/RecordPage.h"
 
 #include <initializer_list>
@@ -43,9 +44,6 @@ private:
     zax::MailboxRecord& record_;
     const zax::SystemInfo& system_;
 };
-
-// The text of an edit as the entry checks read it.
-std::string CheckText(const QString& text);
 
 // The selected entry of a drop-down list, -1 for none.
 void ExchangeComboIndex(ui::DataExchange& dx, int controlId, int& index);
