@@ -23,30 +23,7 @@ void ShowIniReadError() {
                         StandardBoxIcon::Warning);
 }
 
-// The AM and PM texts of the active module, empty where it has none.
-struct ActiveDesignators {
-    std::string am = Designator(StringId::Am);
-    std::string pm = Designator(StringId::Pm);
-    core::TimeDesignators View() const { return {am, pm}; }
-
-    static std::string Designator(int id) {
-        return LanguageModule::HasString(id) ? LanguageModule::String(id).toStdString()
-                                             : std::string();
-    }
-};
-
 } // namespace
-
-void InstallTimeOfDayConversions() {
-    SetTimeOfDayConversions(
-        [](int seconds) {
-            return QString::fromStdString(
-                core::FormatTimeOfDay(seconds, false, ActiveDesignators().View()));
-        },
-        [](const QString& text, int& seconds) {
-            return core::ParseTimeOfDay(text.toStdString(), ActiveDesignators().View(), seconds);
-        });
-}
 
 void ApplyDialogLook() {
     const QColor grey(192, 192, 192);
@@ -95,7 +72,6 @@ bool ZaxApplication::LoadStartupModule() {
 
 bool ZaxApplication::InitInstance() {
     ApplyDialogLook();
-    InstallTimeOfDayConversions();
     session_.systemInfo = zax::SystemInfo{};
     session_.handle = zax::SessionHandle{};
     if (!LoadStartupModule()) {

@@ -45,9 +45,6 @@ private:
     int languageCode_ = 0;
 };
 
-// Time edits show and read times with the active module's AM and PM texts.
-void InstallTimeOfDayConversions();
-
 // The dialog look: light grey background with black text.
 void ApplyDialogLook();
 

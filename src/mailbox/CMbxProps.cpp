@@ -1,12 +1,6 @@
 #include "mailbox/CMbxProps.h"
 
-#include "mailbox/CPageMbxAddress.h"
-#include "mailbox/CPageMbxDelivery.h"
-#include "mailbox/CPageMbxFax.h"
 #include "mailbox/CPageMbxGeneral.h"
-#include "mailbox/CPageMbxOptions.h"
-#include "mailbox/CPageMbxOutdial.h"
-#include "mailbox/CPageMbxSR.h"
 #include "mailbox/MailboxIds.h"
 #include "mailbox/MailboxListRow.h"
 
@@ -17,7 +11,7 @@
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
 
-#include <QTabWidget>
+#include <array>
 
 namespace mailbox {
 namespace {
@@ -39,21 +33,20 @@ constexpr int16_t Code(MailboxType type) {
     return static_cast<int16_t>(type);
 }
 
+// The page of each slot, in slot order.
+constexpr std::array<MailboxPage* (*)(const PageContext&), SlotCount> kPageMakers = {
+    MakeGeneralPage,  MakeOptionsPage, MakeOutdialPage,   MakeFaxPage,
+    MakeDeliveryPage, MakeAddressPage, MakeSpeechRecPage,
+};
+
 } // namespace
 
 CMbxProps::CMbxProps(zax::Session& session, const std::string& number, MailboxListRow* row,
                      QWidget* parent, int initialSlot)
     : PropertySheet(Caption(number), parent), session_(session), number_(number), row_(row),
       initialSlot_(initialSlot) {
-    auto* tabs = findChild<QTabWidget*>();
     // Every tab stays in sight: the sheet grows to fit them instead of scrolling them.
-    tabs->setUsesScrollButtons(false);
-    // Runs after the sheet's own handler has activated the page.
-    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        auto* page = qobject_cast<MailboxPage*>(Page(index));
-        if (page != nullptr && page->WasActivated() && ActiveIndex() == index)
-            page->OnPageShown();
-    });
+    KeepAllTabsInSight();
 }
 
 CMbxProps::CMbxProps(zax::Session& session, const std::string& number, MailboxType type,
@@ -93,17 +86,21 @@ void CMbxProps::FillNewRecord(MailboxType type) {
 }
 
 int CMbxProps::Run() {
-    if (!ReadFromServer())
-        return ui::ControlId::Cancel;
-    if (PageSlotsOf(record_.Type) == 0) {
-        ui::ShowMessage(ui::LanguageModule::String(MailboxString::TypeHasNoProperties));
-        return ui::ControlId::Cancel;
-    }
-    CreatePages();
-    int result = DoModal();
+    int result = PropertySheet::Run();
     if (result == ui::ControlId::Ok && !Save())
         result = ui::ControlId::Cancel;
     return result;
+}
+
+bool CMbxProps::Load() {
+    if (!ReadFromServer())
+        return false;
+    if (PageSlotsOf(record_.Type) == 0) {
+        ui::ShowMessage(ui::LanguageModule::String(MailboxString::TypeHasNoProperties));
+        return false;
+    }
+    CreatePages();
+    return true;
 }
 
 bool CMbxProps::ReadFromServer() {
@@ -121,32 +118,15 @@ bool CMbxProps::ReadFromServer() {
 }
 
 void CMbxProps::CreatePages() {
-    const zax::SystemInfo& system = session_.systemInfo;
-    const auto make = [&](int slot) -> MailboxPage* {
-        switch (slot) {
-        case SlotGeneral:
-            return general_ = new CPageMbxGeneral(record_, system, !addMode_);
-        case SlotOptions:
-            return new CPageMbxOptions(record_, system);
-        case SlotOutdial:
-            return new CPageMbxOutdial(record_, system);
-        case SlotFax:
-            return new CPageMbxFax(record_, system);
-        case SlotDelivery:
-            return new CPageMbxDelivery(record_, system);
-        case SlotAddress:
-            return new CPageMbxAddress(record_, system);
-        default:
-            return new CPageMbxSR(record_, system);
-        }
-    };
+    const PageContext context{record_, session_.systemInfo, cosNames_, !addMode_};
     for (int slot = 0; slot < SlotCount; ++slot) {
         if (!HasSlot(record_.Type, static_cast<PageSlot>(slot)))
             continue;
-        MailboxPage* page = make(slot);
+        MailboxPage* page = kPageMakers[static_cast<size_t>(slot)](context);
         pages_[static_cast<size_t>(slot)] = page;
         AddPage(page);
     }
+    general_ = qobject_cast<CPageMbxGeneral*>(pages_[SlotGeneral]);
 }
 
 void CMbxProps::showEvent(QShowEvent* event) {
@@ -158,15 +138,10 @@ void CMbxProps::showEvent(QShowEvent* event) {
 }
 
 void CMbxProps::PrepareWindow() {
-    if (general_ != nullptr)
-        general_->SetCosNames(cosNames_);
     setWindowTitle(Caption(number_));
     // Every page loads the record now, in slot order, so that OK applies
     // them all; the General page hands on the extension as it is left.
-    for (int i = 0; i < PageCount(); ++i)
-        SetActivePage(i);
-    if (const int initial = IndexOfSlot(initialSlot_); initial >= 0)
-        SetActivePage(initial);
+    ActivateAllPages(IndexOfSlot(initialSlot_));
     if (addMode_) {
         if (ui::RecordPage* page = Page(ActiveIndex()))
             page->SetModified(true); // a new mailbox is worth saving as it is

@@ -34,6 +34,7 @@ public:
     // Reads what the sheet needs, shows it modally and saves on OK. Returns
     // OK or Cancel (also when the sheet could not be shown).
     int Run();
+
     // A ChangeMailbox succeeded.
     bool WasChanged() const { return changed_; }
 
@@ -45,6 +46,7 @@ public:
     int IndexOfSlot(int slot) const;
 
 protected:
+    bool Load() override;
     void OnApplied() override;
     void showEvent(QShowEvent* event) override;
 

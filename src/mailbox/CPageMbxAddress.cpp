@@ -1,72 +1,66 @@
-#include "mailbox/CPageMbxAddress.h"
-
-#include "mailbox/MailboxIds.h"
-#include "mailbox/MailboxTypes.h"
-#include "ui_CPageMbxAddress.h"
-
+// The Address page (173): where a remote mailbox is reached, by the
+// telephone number of an AMIS system or by the prefix of a network site.
 #include "core/EntryChecks.h"
-#include "ui/DataExchange.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxPage.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
+#include "ui_CPageMbxAddress.h"
 
 namespace mailbox {
+namespace {
 
 using namespace AddressCtl;
+using zax::MailboxRecord;
+using zax::MailboxType;
 
-namespace {
-constexpr auto kNetwork = static_cast<int16_t>(zax::MailboxType::Network);
-constexpr size_t kMaxRemoteMailboxDigits = 16;
+bool IsNetwork(const MailboxRecord& r) {
+    return r.Type == static_cast<int16_t>(MailboxType::Network);
+}
+bool IsDialled(const MailboxRecord& r) {
+    return !IsNetwork(r);
+}
+bool IsSitePrefix(const std::string& text) {
+    return core::CheckDigits(text) == core::FieldValid;
+}
+bool IsDialString(const std::string& text) {
+    std::string dialled;
+    return core::CheckDialString(text, dialled) == core::FieldValid;
+}
+// 1 to 16 digits.
+bool IsRemoteMailbox(const std::string& text) {
+    uint16_t unused = 0;
+    return core::CheckNumberField(text, 1, 16, false, 0, 0, unused) == core::FieldValid;
+}
+
+class CPageMbxAddress : public ui::FormPage<Ui::CPageMbxAddress, MailboxPage> {
+public:
+    explicit CPageMbxAddress(const PageContext& c) : FormPage(ui::DialogId::PageMbxAddress, c) {
+        using namespace ui::StringId;
+        using ui::bind::Text;
+        Bind({
+            Text(SitePrefix, &MailboxRecord::SitePrefix, InvalidSitePrefix, IsSitePrefix)
+                .If(IsNetwork),
+            Text(RemotePhone, &MailboxRecord::RemotePhoneNumber,
+                 MailboxString::InvalidRemotePhoneNumber, IsDialString)
+                .If(IsDialled),
+            Text(RemoteMailbox, &MailboxRecord::RemoteMailbox, MailboxString::InvalidRemoteMailbox,
+                 IsRemoteMailbox),
+        });
+    }
+
+    void UpdateControlStates() override {
+        if (IsNetwork(Record()))
+            HideControls({RemotePhoneLabel, RemotePhone});
+        else
+            HideControls({SitePrefixLabel, SitePrefix});
+    }
+};
+
 } // namespace
 
-CPageMbxAddress::CPageMbxAddress(zax::MailboxRecord& record, const zax::SystemInfo& system)
-    : MailboxPage(ui::DialogId::PageMbxAddress, record, system),
-      form_(std::make_unique<Ui::CPageMbxAddress>()) {
-    form_->setupUi(this);
-    WatchControls();
-}
-
-CPageMbxAddress::~CPageMbxAddress() = default;
-
-void CPageMbxAddress::LoadFromRecord() {
-    remoteMailbox_ = ui::RecordText(Record().RemoteMailbox);
-    if (Type() == kNetwork)
-        sitePrefix_ = ui::RecordText(Record().SitePrefix);
-    else
-        remotePhone_ = ui::RecordText(Record().RemotePhoneNumber);
-}
-
-void CPageMbxAddress::UpdateControlStates() {
-    if (Type() == kNetwork)
-        HideControls({RemotePhoneLabel, RemotePhone});
-    else
-        HideControls({SitePrefixLabel, SitePrefix});
-}
-
-void CPageMbxAddress::DoDataExchange(ui::DataExchange& dx) {
-    ui::ExchangeText(dx, RemotePhone, remotePhone_);
-    ui::ExchangeText(dx, SitePrefix, sitePrefix_);
-    ui::ExchangeText(dx, RemoteMailbox, remoteMailbox_);
-}
-
-bool CPageMbxAddress::OnApply() {
-    using namespace ui::StringId;
-    UpdateData(true);
-    if (Type() == kNetwork) {
-        if (core::CheckDigits(ui::RecordBytes(sitePrefix_)) != core::FieldValid)
-            return Refuse(SitePrefix, InvalidSitePrefix);
-        ui::SetRecordText(Record().SitePrefix, sitePrefix_);
-    } else {
-        std::string phone;
-        if (core::CheckDialString(ui::RecordBytes(remotePhone_), phone) != core::FieldValid)
-            return Refuse(RemotePhone, MailboxString::InvalidRemotePhoneNumber);
-        zax::SetText(Record().RemotePhoneNumber, phone);
-    }
-    uint16_t unused = 0;
-    if (core::CheckNumberField(ui::RecordBytes(remoteMailbox_), 1, kMaxRemoteMailboxDigits, false, 0, 0,
-                               unused) != core::FieldValid)
-        return Refuse(RemoteMailbox, MailboxString::InvalidRemoteMailbox);
-    ui::SetRecordText(Record().RemoteMailbox, remoteMailbox_);
-    return Accept();
+MailboxPage* MakeAddressPage(const PageContext& context) {
+    return new CPageMbxAddress(context);
 }
 
 } // namespace mailbox

@@ -1,58 +1,35 @@
-#include "mailbox/CPageMbxDelivery.h"
-
+// The Delivery page (172): how often and how far apart a fax mailbox retries.
 #include "mailbox/MailboxIds.h"
-#include "ui_CPageMbxDelivery.h"
-
-#include "core/EntryChecks.h"
-#include "ui/DataExchange.h"
+#include "mailbox/MailboxPage.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
+#include "ui_CPageMbxDelivery.h"
 
 namespace mailbox {
+namespace {
 
 using namespace DeliveryCtl;
+using zax::MailboxRecord;
 
-namespace {
-// One or two digits with a value within the bounds; stores it when it is.
-bool CheckTwoDigits(const QString& text, uint16_t high, int16_t& field) {
-    uint16_t value = 0;
-    if (core::CheckNumberField(ui::RecordBytes(text), 1, 2, true, 1, high, value) != core::FieldValid)
-        return false;
-    field = static_cast<int16_t>(value);
-    return true;
-}
+class CPageMbxDelivery : public ui::FormPage<Ui::CPageMbxDelivery, MailboxPage> {
+public:
+    explicit CPageMbxDelivery(const PageContext& c) : FormPage(ui::DialogId::PageMbxDelivery, c) {
+        using namespace ui::StringId;
+        using ui::bind::Digits;
+        // When both are wrong the interval is reported.
+        Bind({
+            ui::bind::Number(Interval, &MailboxRecord::FaxInterval, InvalidIntervalValue,
+                             Digits(1, 2, 1, 60)),
+            ui::bind::Number(Retries, &MailboxRecord::FaxRetries, InvalidRetriesValue,
+                             Digits(1, 2, 1, 99)),
+        });
+    }
+};
+
 } // namespace
 
-CPageMbxDelivery::CPageMbxDelivery(zax::MailboxRecord& record, const zax::SystemInfo& system)
-    : MailboxPage(ui::DialogId::PageMbxDelivery, record, system),
-      form_(std::make_unique<Ui::CPageMbxDelivery>()) {
-    form_->setupUi(this);
-    WatchControls();
-}
-
-CPageMbxDelivery::~CPageMbxDelivery() = default;
-
-void CPageMbxDelivery::LoadFromRecord() {
-    retries_ = QString::number(Record().FaxRetries);
-    interval_ = QString::number(Record().FaxInterval);
-}
-
-void CPageMbxDelivery::DoDataExchange(ui::DataExchange& dx) {
-    ui::ExchangeText(dx, Retries, retries_);
-    ui::ExchangeText(dx, Interval, interval_);
-}
-
-bool CPageMbxDelivery::OnApply() {
-    using namespace ui::StringId;
-    UpdateData(true);
-    // Both are checked; when both are wrong the interval is reported.
-    const bool retriesValid = CheckTwoDigits(retries_, 99, Record().FaxRetries);
-    const bool intervalValid = CheckTwoDigits(interval_, 60, Record().FaxInterval);
-    if (!intervalValid)
-        return Refuse(Interval, InvalidIntervalValue);
-    if (!retriesValid)
-        return Refuse(Retries, InvalidRetriesValue);
-    return Accept();
+MailboxPage* MakeDeliveryPage(const PageContext& context) {
+    return new CPageMbxDelivery(context);
 }
 
 } // namespace mailbox

@@ -1,41 +1,29 @@
-#include "mailbox/CPageMbxFax.h"
-
+// The Fax page (171): the line the mailbox's faxes arrive on; empty for none.
+#include "core/EntryChecks.h"
 #include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxPage.h"
+#include "ui/ResourceIds.h"
 #include "ui_CPageMbxFax.h"
 
-#include "core/EntryChecks.h"
-#include "ui/DataExchange.h"
-#include "ui/ResourceIds.h"
-
 namespace mailbox {
+namespace {
 
-using namespace FaxCtl;
+class CPageMbxFax : public ui::FormPage<Ui::CPageMbxFax, MailboxPage> {
+public:
+    explicit CPageMbxFax(const PageContext& c) : FormPage(ui::DialogId::PageMbxFax, c) {
+        const int maxLine = System().MaxLineNumber;
+        const auto line = [maxLine](const std::string& text, int& value) {
+            return core::CheckLineNumber(text, maxLine, value) == core::FieldValid;
+        };
+        Bind({ui::bind::Number(FaxCtl::FaxLine, &zax::MailboxRecord::FaxLine,
+                               MailboxString::InvalidFaxLine, line, 0)});
+    }
+};
 
-CPageMbxFax::CPageMbxFax(zax::MailboxRecord& record, const zax::SystemInfo& system)
-    : MailboxPage(ui::DialogId::PageMbxFax, record, system),
-      form_(std::make_unique<Ui::CPageMbxFax>()) {
-    form_->setupUi(this);
-    WatchControls();
-}
+} // namespace
 
-CPageMbxFax::~CPageMbxFax() = default;
-
-void CPageMbxFax::LoadFromRecord() {
-    faxLine_ = Record().FaxLine == 0 ? QString() : QString::number(Record().FaxLine);
-}
-
-void CPageMbxFax::DoDataExchange(ui::DataExchange& dx) {
-    ui::ExchangeText(dx, FaxLine, faxLine_);
-}
-
-bool CPageMbxFax::OnApply() {
-    UpdateData(true);
-    int line = 0; // none
-    if (!faxLine_.isEmpty() && core::CheckLineNumber(ui::RecordBytes(faxLine_), System().MaxLineNumber,
-                                                     line) != core::FieldValid)
-        return Refuse(FaxLine, MailboxString::InvalidFaxLine);
-    Record().FaxLine = static_cast<int16_t>(line);
-    return Accept();
+MailboxPage* MakeFaxPage(const PageContext& context) {
+    return new CPageMbxFax(context);
 }
 
 } // namespace mailbox

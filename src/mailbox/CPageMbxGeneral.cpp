@@ -1,22 +1,68 @@
 #include "mailbox/CPageMbxGeneral.h"
 
-#include "mailbox/MailboxIds.h"
-#include "mailbox/MailboxTypes.h"
-#include "ui_CPageMbxGeneral.h"
-
 #include "core/EntryChecks.h"
-#include "ui/DataExchange.h"
+#include "mailbox/MailboxIds.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
+#include "ui_CPageMbxGeneral.h"
 
 #include <QComboBox>
+
+#include <algorithm>
+#include <vector>
 
 namespace mailbox {
 namespace {
 
 using namespace GeneralCtl;
+using zax::MailboxRecord;
+using zax::MailboxType;
 constexpr size_t kMaxNameLength = 16;
-constexpr int kExtensionChars = sizeof(zax::MailboxRecord::Extension) - 1;
+constexpr int kExtensionChars = sizeof(MailboxRecord::Extension) - 1;
+
+enum class ExtensionRule {
+    Required, // a mailbox number of the system's length
+    Optional, // that, or empty
+    None,     // the type has no extension: it is saved empty
+};
+
+// What the mailbox's type changes on this page.
+struct TypeRule {
+    std::vector<MailboxType> types;
+    std::vector<int> hidden; // controls (with their labels) the type does without
+    ExtensionRule extension;
+};
+
+const TypeRule kTypeRules[] = {
+    {{MailboxType::Subscriber, MailboxType::ServerSubscriber1, MailboxType::ServerSubscriber3,
+      MailboxType::ServerSubscriber4},
+     {},
+     ExtensionRule::Optional},
+    // Remote mailboxes keep the extension they came with, unseen.
+    {{MailboxType::Amis, MailboxType::Network},
+     {CosLabel, Cos, ExtensionLabel, Extension},
+     ExtensionRule::Optional},
+    {{MailboxType::Information, MailboxType::FaxOnDemand},
+     {ExtensionLabel, Extension},
+     ExtensionRule::None},
+    {{MailboxType::FaxOverflow}, {CosLabel, Cos, Directory}, ExtensionRule::Required},
+};
+
+// Types without a row of their own (the server's reserved codes).
+const TypeRule kOtherTypes = {{}, {}, ExtensionRule::Required};
+
+const TypeRule& RuleOf(int16_t type) {
+    for (const TypeRule& rule : kTypeRules)
+        for (MailboxType t : rule.types)
+            if (static_cast<int16_t>(t) == type)
+                return rule;
+    return kOtherTypes;
+}
+
+bool Hides(const MailboxRecord& r, int control) {
+    const std::vector<int>& hidden = RuleOf(r.Type).hidden;
+    return std::find(hidden.begin(), hidden.end(), control) != hidden.end();
+}
 
 bool IsSystemMailboxName(std::string_view name) {
     return name == zax::SystemManagerName || name == zax::GeneralDeliveryName;
@@ -34,83 +80,105 @@ bool IsNameText(const std::string& text) {
     return core::CheckLabel(text, 1, kMaxNameLength) == core::FieldValid;
 }
 
-// Types that may have no extension of their own.
-bool MayLackExtension(int16_t type) {
-    switch (type) {
-    case 0:
-    case 1:
-    case 3:
-    case 4:
-    case 9:
-    case 10:
-        return true;
-    default:
-        return false;
-    }
+std::string Typed(const ui::ControlAccess& host, int control) {
+    return ui::RecordBytes(host.ControlText(control));
+}
+
+// "LAST,FIRST", or whichever of the two was typed.
+std::string NameOf(const ui::ControlAccess& host) {
+    const std::string last = Typed(host, LastName);
+    const std::string first = Typed(host, FirstName);
+    return !last.empty() && !first.empty() ? last + ',' + first : last + first;
+}
+
+ui::BindingTable<MailboxRecord> GeneralBindings(int extensionLength) {
+    using namespace ui::StringId;
+    using ui::bind::Rule;
+    using Host = const ui::ControlAccess&;
+    const auto checkOnly = [](auto&& rule) {
+        return [rule](MailboxRecord&, Host host) { return rule(host); };
+    };
+    return {
+        Rule<MailboxRecord>(LastName, MailboxString::InvalidLastName, checkOnly([](Host host) {
+                                const std::string last = Typed(host, LastName);
+                                return IsSystemLastName(last) || last.empty() || IsNameText(last);
+                            }),
+                            [](const MailboxRecord& r, ui::ControlAccess& host) {
+                                const QString name = ui::RecordText(r.Name);
+                                host.SetControlText(LastName, name.section(QLatin1Char(','), 0, 0));
+                                host.SetControlText(FirstName,
+                                                    name.section(QLatin1Char(','), 1, 1));
+                            }),
+        Rule<MailboxRecord>(FirstName, MailboxString::InvalidFirstName, checkOnly([](Host host) {
+                                const std::string first = Typed(host, FirstName);
+                                return first.empty() || IsNameText(first);
+                            })),
+        Rule<MailboxRecord>(LastName, NameFieldBlank,
+                            checkOnly([](Host host) { return !NameOf(host).empty(); })),
+        Rule<MailboxRecord>(LastName, MailboxString::NameTooLong,
+                            [](MailboxRecord& r, Host host) {
+                                const std::string name = NameOf(host);
+                                if (name.size() > kMaxNameLength && !IsSystemMailboxName(name))
+                                    return false;
+                                zax::SetText(r.Name, name);
+                                return true;
+                            }),
+        // A record that came with a class outside 1 to 16 selects no entry; it
+        // keeps its class rather than being given class 0.
+        ui::bind::ComboIndex(Cos, &MailboxRecord::ClassOfService, 1),
+        Rule<MailboxRecord>(
+            Extension, InvalidExtension,
+            [extensionLength](MailboxRecord& r, Host host) {
+                const ExtensionRule rule = RuleOf(r.Type).extension;
+                const std::string extension =
+                    rule == ExtensionRule::None ? "" : Typed(host, Extension);
+                const bool valid =
+                    extension.empty()
+                        ? rule != ExtensionRule::Required
+                        : core::CheckMailboxNumber(extension, extensionLength) == core::FieldValid;
+                if (!valid)
+                    return false;
+                zax::SetText(r.Extension, extension);
+                return true;
+            },
+            [](const MailboxRecord& r, ui::ControlAccess& host) {
+                if (RuleOf(r.Type).extension != ExtensionRule::None)
+                    host.SetControlText(Extension, ui::RecordText(r.Extension));
+            }),
+        ui::bind::Check(Directory, &MailboxRecord::Directory, uint8_t{1}, uint8_t{0})
+            .If([](const MailboxRecord& r) { return !Hides(r, Directory); }),
+    };
 }
 
 } // namespace
 
-CPageMbxGeneral::CPageMbxGeneral(zax::MailboxRecord& record, const zax::SystemInfo& system,
-                                 bool exists)
-    : MailboxPage(ui::DialogId::PageMbxGeneral, record, system),
-      form_(std::make_unique<Ui::CPageMbxGeneral>()), exists_(exists) {
+CPageMbxGeneral::CPageMbxGeneral(const PageContext& context)
+    : MailboxPage(ui::DialogId::PageMbxGeneral, context),
+      form_(std::make_unique<Ui::CPageMbxGeneral>()) {
     form_->setupUi(this);
     WatchControls();
+    Bind(GeneralBindings(System().ExtensionLength));
 }
 
 CPageMbxGeneral::~CPageMbxGeneral() = default;
 
 bool CPageMbxGeneral::ResetPasswordChecked() const {
-    return exists_ && form_->resetPassword->isChecked();
-}
-
-bool CPageMbxGeneral::HasExtensionField() const {
-    return Type() != 2 && Type() != 5;
+    return Context().exists && form_->resetPassword->isChecked();
 }
 
 void CPageMbxGeneral::LoadFromRecord() {
     form_->cos->clear();
     for (int i = 0; i < zax::ClassOfServiceCount; ++i)
         form_->cos->addItem(QStringLiteral("%1   ").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                            ui::RecordText(cosNames_.Names[i]));
-    const QString name = ui::RecordText(Record().Name);
-    lastName_ = name.section(QLatin1Char(','), 0, 0);
-    firstName_ = name.section(QLatin1Char(','), 1, 1);
-    if (HasExtensionField())
-        extension_ = ui::RecordText(Record().Extension);
-    if (Type() != 6)
-        directory_ = Record().Directory != 0;
-    cosIndex_ = Record().ClassOfService - 1;
+                            ui::RecordText(Context().cosNames.Names[i]));
+    MailboxPage::LoadFromRecord();
 }
 
 void CPageMbxGeneral::UpdateControlStates() {
-    if (!exists_)
+    if (!Context().exists)
         HideControls({ResetPassword});
-    switch (Type()) {
-    case 9:
-    case 10:
-        HideControls({CosLabel, Cos, ExtensionLabel, Extension});
-        break;
-    case 2:
-    case 5:
-        HideControls({ExtensionLabel, Extension});
-        break;
-    case 6:
-        HideControls({CosLabel, Cos, Directory});
-        break;
-    default:
-        break;
-    }
-}
-
-void CPageMbxGeneral::DoDataExchange(ui::DataExchange& dx) {
-    ui::ExchangeText(dx, Extension, extension_);
-    ui::ExchangeText(dx, LastName, lastName_);
-    ui::ExchangeText(dx, FirstName, firstName_);
-    ExchangeComboIndex(dx, Cos, cosIndex_);
-    ui::ExchangeCheck(dx, Directory, directory_);
-    ui::ExchangeCheck(dx, ResetPassword, resetPassword_);
+    for (int control : RuleOf(Record().Type).hidden)
+        HideControls({control});
 }
 
 bool CPageMbxGeneral::OnKillActive() {
@@ -119,40 +187,8 @@ bool CPageMbxGeneral::OnKillActive() {
     return true;
 }
 
-bool CPageMbxGeneral::OnApply() {
-    using namespace ui::StringId;
-    UpdateData(true);
-    const std::string last = ui::RecordBytes(lastName_);
-    const std::string first = ui::RecordBytes(firstName_);
-    if (!IsSystemLastName(last) && !last.empty() && !IsNameText(last))
-        return Refuse(LastName, MailboxString::InvalidLastName);
-    if (!first.empty() && !IsNameText(first))
-        return Refuse(FirstName, MailboxString::InvalidFirstName);
-    const std::string name = !last.empty() && !first.empty() ? last + ',' + first : last + first;
-    if (name.empty())
-        return Refuse(LastName, NameFieldBlank);
-    if (name.size() > kMaxNameLength && !IsSystemMailboxName(name))
-        return Refuse(LastName, MailboxString::NameTooLong);
-    zax::SetText(Record().Name, name);
-    // A record that came with a class outside 1 to 16 selects no entry; it
-    // keeps its class rather than being given class 0.
-    if (cosIndex_ >= 0 && cosIndex_ < zax::ClassOfServiceCount)
-        Record().ClassOfService = static_cast<uint8_t>(cosIndex_ + 1);
-
-    std::string extension;
-    if (HasExtensionField()) {
-        extension = ui::RecordBytes(extension_);
-        const bool valid =
-            extension.empty()
-                ? MayLackExtension(Type())
-                : core::CheckMailboxNumber(extension, System().ExtensionLength) == core::FieldValid;
-        if (!valid)
-            return Refuse(Extension, InvalidExtension);
-    }
-    zax::SetText(Record().Extension, extension);
-    if (Type() != 6)
-        Record().Directory = directory_ ? 1 : 0;
-    return Accept();
+MailboxPage* MakeGeneralPage(const PageContext& context) {
+    return new CPageMbxGeneral(context);
 }
 
 } // namespace mailbox

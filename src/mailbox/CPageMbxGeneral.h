@@ -15,33 +15,18 @@ namespace mailbox {
 class CPageMbxGeneral : public MailboxPage {
     Q_OBJECT
 public:
-    // `exists`: the mailbox is on the server (change mode).
-    CPageMbxGeneral(zax::MailboxRecord& record, const zax::SystemInfo& system, bool exists);
+    explicit CPageMbxGeneral(const PageContext& context);
     ~CPageMbxGeneral() override;
 
-    void SetCosNames(const zax::CosNameTable& names) { cosNames_ = names; }
+    // The reset of the mailbox password goes with the change, not the record.
     bool ResetPasswordChecked() const;
 
     void LoadFromRecord() override;
     void UpdateControlStates() override;
     bool OnKillActive() override;
-    bool OnApply() override;
-
-protected:
-    void DoDataExchange(ui::DataExchange& dx) override;
 
 private:
-    bool HasExtensionField() const;
-
     std::unique_ptr<Ui::CPageMbxGeneral> form_;
-    bool exists_;
-    zax::CosNameTable cosNames_{};
-    QString extension_;
-    QString lastName_;
-    QString firstName_;
-    int cosIndex_ = 0;
-    bool directory_ = false;
-    bool resetPassword_ = false;
 };
 
 } // namespace mailbox

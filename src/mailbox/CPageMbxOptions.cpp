@@ -1,89 +1,79 @@
-#include "mailbox/CPageMbxOptions.h"
-
-#include "mailbox/MailboxIds.h"
-#include "mailbox/MailboxTypes.h"
-#include "ui_CPageMbxOptions.h"
-
+// The Options page (169): alternate extensions, message waiting and call
+// screening, which only make sense for a mailbox with an extension.
 #include "core/EntryChecks.h"
-#include "ui/DataExchange.h"
+#include "mailbox/MailboxIds.h"
+#include "mailbox/MailboxPage.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
+#include "ui_CPageMbxOptions.h"
 
 namespace mailbox {
+namespace {
 
 using namespace OptionsCtl;
+using zax::MailboxRecord;
 
-CPageMbxOptions::CPageMbxOptions(zax::MailboxRecord& record, const zax::SystemInfo& system)
-    : MailboxPage(ui::DialogId::PageMbxOptions, record, system),
-      form_(std::make_unique<Ui::CPageMbxOptions>()) {
-    form_->setupUi(this);
-    WatchControls();
-}
-
-CPageMbxOptions::~CPageMbxOptions() = default;
-
-bool CPageMbxOptions::HasExtension() const {
-    return Record().Extension[0] != '\0';
-}
-
-void CPageMbxOptions::LoadFromRecord() {
-    alternate1_ = ui::RecordText(Record().AlternateExtension1);
-    alternate2_ = ui::RecordText(Record().AlternateExtension2);
-    messageWaiting_ = Record().MessageWaiting == 1;
-    callScreening_ = Record().CallScreening != 0;
-}
-
-void CPageMbxOptions::UpdateControlStates() {
-    const bool hasExtension = HasExtension();
-    if (!hasExtension) {
-        messageWaiting_ = false;
-        SetChecked(MessageWaiting, false);
-        alternate1_.clear();
-        SetControlText(Alternate1, {});
+class CPageMbxOptions : public ui::FormPage<Ui::CPageMbxOptions, MailboxPage> {
+public:
+    explicit CPageMbxOptions(const PageContext& c) : FormPage(ui::DialogId::PageMbxOptions, c) {
+        using namespace ui::StringId;
+        using ui::bind::Check;
+        Bind({
+            Alternate(Alternate1, &MailboxRecord::AlternateExtension1, InvalidAlternateExtension1),
+            Alternate(Alternate2, &MailboxRecord::AlternateExtension2, InvalidAlternateExtension2),
+            Check(MessageWaiting, &MailboxRecord::MessageWaiting, int16_t{1}, int16_t{0}),
+            Check(CallScreening, &MailboxRecord::CallScreening, uint8_t{1}, uint8_t{0}),
+        });
     }
-    // The second alternate follows the first: never one without the other.
-    const bool secondAllowed = hasExtension && !alternate1_.isEmpty();
-    if (!secondAllowed) {
-        alternate2_.clear();
-        SetControlText(Alternate2, {});
+
+    void UpdateControlStates() override {
+        const bool hasExtension = HasExtension();
+        if (!hasExtension) {
+            SetChecked(MessageWaiting, false);
+            SetControlText(Alternate1, {});
+        }
+        // The second alternate follows the first: never one without the other.
+        const bool secondAllowed = hasExtension && !ControlText(Alternate1).isEmpty();
+        if (!secondAllowed)
+            SetControlText(Alternate2, {});
+        EnableControl(Alternate1, hasExtension);
+        EnableControl(MessageWaiting, hasExtension);
+        EnableControl(Alternate2, secondAllowed);
+        if (IsType({zax::MailboxType::ServerSubscriber4}))
+            HideControls({Alternate1Label, Alternate1, Alternate2Label, Alternate2, CallScreening});
     }
-    EnableControl(Alternate1, hasExtension);
-    EnableControl(MessageWaiting, hasExtension);
-    EnableControl(Alternate2, secondAllowed);
-    if (Type() == 4)
-        HideControls({Alternate1Label, Alternate1, Alternate2Label, Alternate2, CallScreening});
-}
 
-void CPageMbxOptions::OnPageShown() {
-    UpdateControlStates();
-}
+    // The extension may have changed on the General page meanwhile.
+    void OnSetActive() override { UpdateControlStates(); }
 
-void CPageMbxOptions::DoDataExchange(ui::DataExchange& dx) {
-    ui::ExchangeText(dx, Alternate1, alternate1_);
-    ui::ExchangeText(dx, Alternate2, alternate2_);
-    ui::ExchangeCheck(dx, MessageWaiting, messageWaiting_);
-    ui::ExchangeCheck(dx, CallScreening, callScreening_);
-}
+private:
+    bool HasExtension() const { return Record().Extension[0] != '\0'; }
 
-bool CPageMbxOptions::CheckAlternate(const QString& text) const {
-    return text.isEmpty() ||
-           core::CheckMailboxNumber(ui::RecordBytes(text), System().ExtensionLength) == core::FieldValid;
-}
+    // An alternate extension: empty, or a mailbox number; always empty
+    // without an extension of the mailbox's own.
+    ui::Binding<MailboxRecord> Alternate(int control, char (MailboxRecord::*field)[8],
+                                         int message) {
+        const int length = System().ExtensionLength;
+        return ui::bind::Rule<MailboxRecord>(
+            control, message,
+            [this, control, field, length](MailboxRecord& r, const ui::ControlAccess& host) {
+                const QString text = HasExtension() ? host.ControlText(control) : QString();
+                const std::string bytes = ui::RecordBytes(text);
+                if (!bytes.empty() && core::CheckMailboxNumber(bytes, length) != core::FieldValid)
+                    return false;
+                ui::SetRecordText(r.*field, text);
+                return true;
+            },
+            [control, field](const MailboxRecord& r, ui::ControlAccess& host) {
+                host.SetControlText(control, ui::RecordText(r.*field));
+            });
+    }
+};
 
-bool CPageMbxOptions::OnApply() {
-    using namespace ui::StringId;
-    UpdateData(true);
-    const QString alternate1 = HasExtension() ? alternate1_ : QString();
-    if (!CheckAlternate(alternate1))
-        return Refuse(Alternate1, InvalidAlternateExtension1);
-    ui::SetRecordText(Record().AlternateExtension1, alternate1);
-    const QString alternate2 = HasExtension() ? alternate2_ : QString();
-    if (!CheckAlternate(alternate2))
-        return Refuse(Alternate2, InvalidAlternateExtension2);
-    ui::SetRecordText(Record().AlternateExtension2, alternate2);
-    Record().MessageWaiting = messageWaiting_ ? 1 : 0;
-    Record().CallScreening = callScreening_ ? 1 : 0;
-    return Accept();
+} // namespace
+
+MailboxPage* MakeOptionsPage(const PageContext& context) {
+    return new CPageMbxOptions(context);
 }
 
 } // namespace mailbox

@@ -4,48 +4,47 @@
 // refuses an apply with one message and the focus on the field concerned.
 
 #include "server/Records.h"
-#include "ui/RecordText.h"
 #include "ui/RecordPage.h"
 
 #include <initializer_list>
-#include <string>
-
-namespace ui {
-class DataExchange;
-}
 
 namespace mailbox {
 
-class MailboxPage : public ui::RecordPage {
-    Q_OBJECT
-public:
-    MailboxPage(int templateId, zax::MailboxRecord& record, const zax::SystemInfo& system);
-
-    // Called every time the page comes to the front, after its first
-    // activation has loaded it; pages whose controls depend on other pages
-    // recompute them here.
-    virtual void OnPageShown() {}
-
-protected:
-    zax::MailboxRecord& Record() { return record_; }
-    const zax::MailboxRecord& Record() const { return record_; }
-    int16_t Type() const { return record_.Type; }
-    const zax::SystemInfo& System() const { return system_; }
-
-    // The apply step's two ends: Accept sets the valid flag; Refuse clears
-    // it, puts the focus on the control and shows the message.
-    bool Accept();
-    bool Refuse(int controlId, int messageId);
-
-    // Hides and disables each control (a field with its label).
-    void HideControls(std::initializer_list<int> controlIds);
-
-private:
-    zax::MailboxRecord& record_;
-    const zax::SystemInfo& system_;
+// What every page is made with: the sheet's record and what it read beside it.
+struct PageContext {
+    zax::MailboxRecord& record;
+    const zax::SystemInfo& system;
+    const zax::CosNameTable& cosNames;
+    bool exists; // the mailbox is on the server (change mode)
 };
 
-// The selected entry of a drop-down list, -1 for none.
-void ExchangeComboIndex(ui::DataExchange& dx, int controlId, int& index);
+class MailboxPage : public ui::BoundPage<zax::MailboxRecord> {
+    Q_OBJECT
+public:
+    MailboxPage(int templateId, const PageContext& context)
+        : BoundPage(templateId, context.record), context_(context) {}
+
+protected:
+    bool IsType(std::initializer_list<zax::MailboxType> types) const {
+        for (zax::MailboxType t : types)
+            if (Record().Type == static_cast<int16_t>(t))
+                return true;
+        return false;
+    }
+    const zax::SystemInfo& System() const { return context_.system; }
+    const PageContext& Context() const { return context_; }
+
+private:
+    PageContext context_;
+};
+
+// The pages, one maker per slot of the sheet.
+MailboxPage* MakeGeneralPage(const PageContext& context);
+MailboxPage* MakeOptionsPage(const PageContext& context);
+MailboxPage* MakeOutdialPage(const PageContext& context);
+MailboxPage* MakeFaxPage(const PageContext& context);
+MailboxPage* MakeDeliveryPage(const PageContext& context);
+MailboxPage* MakeAddressPage(const PageContext& context);
+MailboxPage* MakeSpeechRecPage(const PageContext& context);
 
 } // namespace mailbox

@@ -156,13 +156,21 @@ static_assert(sizeof(SystemInfo) == 204);
 // ---------------------------------------------------------------------------
 // Mailboxes and their enumeration
 
+// 1, 3, 4 and 11 are subscribers of kinds the server creates itself; 7 and
+// 8 are codes the server keeps for itself and the client cannot edit.
 enum class MailboxType : int16_t {
     Subscriber = 0,
+    ServerSubscriber1 = 1,
     Information = 2,
+    ServerSubscriber3 = 3,
+    ServerSubscriber4 = 4,
     FaxOnDemand = 5,
     FaxOverflow = 6,
+    Reserved7 = 7,
+    Reserved8 = 8,
     Amis = 9,
     Network = 10,
+    ServerSubscriber11 = 11,
 };
 
 // The two mailboxes the server itself owns; the only names longer than 16

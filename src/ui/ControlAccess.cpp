@@ -25,6 +25,14 @@ QWidget* FindControl(const QWidget* root, int id) {
     return nullptr;
 }
 
+QWidget* ControlAccess::Control(int id) const {
+    QWidget* control = FindControl(root_, id);
+    if (control == nullptr) {
+        qWarning("template %d has no control %d", templateId_, id);
+    }
+    return control;
+}
+
 namespace {
 
 bool SetWidgetText(QWidget* w, const QString& text) {
@@ -119,6 +127,22 @@ void ControlAccess::ShowControl(int id, bool show) {
     if (QWidget* w = Control(id)) {
         w->setVisible(show);
     }
+}
+
+int ControlAccess::CurrentIndex(int id) const {
+    const auto* combo = qobject_cast<const QComboBox*>(Control(id));
+    return combo != nullptr ? combo->currentIndex() : -1;
+}
+
+void ControlAccess::SetCurrentIndex(int id, int index) {
+    if (auto* combo = qobject_cast<QComboBox*>(Control(id))) {
+        combo->setCurrentIndex(index < combo->count() ? index : -1);
+    }
+}
+
+int ControlAccess::ItemCount(int id) const {
+    const auto* combo = qobject_cast<const QComboBox*>(Control(id));
+    return combo != nullptr ? combo->count() : 0;
 }
 
 void ControlAccess::FocusControl(int id) {

@@ -21,7 +21,10 @@ public:
     ControlAccess(QWidget* root, int templateId) : root_(root), templateId_(templateId) {}
 
     int TemplateId() const { return templateId_; }
-    QWidget* Control(int id) const { return FindControl(root_, id); }
+    // The control with that id. Asking for an id the form does not have is
+    // a fault in the caller (a typo would send an empty field): it is
+    // reported as a warning, which fails every test that meets it.
+    QWidget* Control(int id) const;
     template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
 
     // Text of an edit, combo box, button, label or group box; empty if absent.
@@ -32,6 +35,10 @@ public:
     void EnableControl(int id, bool enable);
     void ShowControl(int id, bool show);
     void FocusControl(int id);
+    // The selected entry of a drop-down list (-1 for none) and its size.
+    int CurrentIndex(int id) const;
+    void SetCurrentIndex(int id, int index);
+    int ItemCount(int id) const;
 
     // Re-reads every text of the template from the active module.
     void ApplyTexts();

@@ -7,23 +7,7 @@
 
 #include <QAbstractButton>
 
-#include <utility>
-
 namespace ui {
-namespace {
-
-struct TimeConversions {
-    TimeFormatter format;
-    TimeParser parse;
-};
-
-TimeConversions& Conversions() {
-    static TimeConversions conversions;
-    return conversions;
-}
-
-} // namespace
-
 void DataExchange::Fail(int controlId) {
     failed_ = true;
     host_.FocusControl(controlId);
@@ -72,20 +56,6 @@ void ExchangeRadio(DataExchange& dx, std::initializer_list<int> ids, int& index)
         }
         ++i;
     }
-}
-
-void SetTimeOfDayConversions(TimeFormatter format, TimeParser parse) {
-    Conversions() = {std::move(format), std::move(parse)};
-}
-
-QString FormatTimeForDisplay(int seconds) {
-    const auto& c = Conversions();
-    return c.format ? c.format(seconds) : QString();
-}
-
-bool ParseTimeFromDisplay(const QString& text, int& seconds) {
-    const auto& c = Conversions();
-    return c.parse && c.parse(text, seconds);
 }
 
 void ExchangeTimeField(DataExchange& dx, int controlId, int& seconds) {

@@ -2,6 +2,8 @@
 // Dialog data exchange: one routine per dialog moves its fields into the
 // controls (loading) or back (saving), pair by pair.
 
+#include "ui/TimeText.h"
+
 #include <QString>
 
 #include <functional>
@@ -34,14 +36,6 @@ void ExchangeText(DataExchange& dx, int controlId, QString& value, int maxChars 
 void ExchangeCheck(DataExchange& dx, int controlId, bool& checked);
 // A group of radio buttons: index of the checked one in ids, -1 for none.
 void ExchangeRadio(DataExchange& dx, std::initializer_list<int> ids, int& index);
-
-// Time-of-day conversions used by time fields. The entry-check layer provides
-// them; the application installs them once at start-up.
-using TimeFormatter = std::function<QString(int seconds)>;
-using TimeParser = std::function<bool(const QString& text, int& seconds)>;
-void SetTimeOfDayConversions(TimeFormatter format, TimeParser parse);
-QString FormatTimeForDisplay(int seconds);
-bool ParseTimeFromDisplay(const QString& text, int& seconds);
 
 // The data exchange of a time edit. Loading shows the time; saving reads at
 // most 99 characters and parses them. A text that cannot be read shows

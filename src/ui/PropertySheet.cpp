@@ -16,10 +16,9 @@
 namespace ui {
 
 PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
-    : QDialog(parent), tabs_(new QTabWidget), ok_(new QPushButton), cancel_(new QPushButton),
+    : ModalBase(parent), tabs_(new QTabWidget), ok_(new QPushButton), cancel_(new QPushButton),
       apply_(new QPushButton), help_(new QPushButton) {
     setWindowTitle(caption);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ok_->setProperty(kCtrlIdProperty, ControlId::Ok);
     cancel_->setProperty(kCtrlIdProperty, ControlId::Cancel);
     apply_->setProperty(kCtrlIdProperty, ControlId::Apply);
@@ -87,15 +86,21 @@ void PropertySheet::OnTabChanged(int index) {
     shownIndex_ = index;
     if (RecordPage* page = Page(index)) {
         page->Activate();
+        OnPageActivated(index);
     }
 }
 
-int PropertySheet::DoModal() {
-    return exec();
+void PropertySheet::ActivateAllPages(int front) {
+    for (int i = 0; i < PageCount(); ++i) {
+        SetActivePage(i);
+    }
+    if (Page(front) != nullptr) {
+        SetActivePage(front);
+    }
 }
 
-void PropertySheet::EndSheet(int result) {
-    done(result);
+void PropertySheet::KeepAllTabsInSight() {
+    tabs_->setUsesScrollButtons(false);
 }
 
 void PropertySheet::SetModified(bool modified) {
@@ -129,15 +134,6 @@ int PropertySheet::FirstInvalidPage() const {
     return -1;
 }
 
-CallResult PropertySheet::CallServer(const std::function<std::uint16_t()>& call,
-                                     std::span<const StatusMessage> recognised) {
-    const CallResult result = GuardServerCall(call, recognised);
-    if (result.outcome == CallOutcome::TransportFailure) {
-        EndSheet(ControlId::Cancel);
-    }
-    return result;
-}
-
 void PropertySheet::reject() {
     EndSheet(ControlId::Cancel);
 }
@@ -158,9 +154,9 @@ void PropertySheet::OnApplyNow() {
     }
 }
 
-void PropertySheet::OnHelp() {
+int PropertySheet::HelpContext() const {
     const RecordPage* page = Page(ActiveIndex());
-    Hooks().showHelp(page != nullptr ? DialogHelpContext(page->TemplateId()) : 0);
+    return page != nullptr ? DialogHelpContext(page->TemplateId()) : 0;
 }
 
 void PropertySheet::showEvent(QShowEvent* event) {
@@ -169,14 +165,6 @@ void PropertySheet::showEvent(QShowEvent* event) {
         SetActivePage(tabs_->currentIndex() < 0 ? 0 : tabs_->currentIndex());
     }
     QDialog::showEvent(event);
-}
-
-void PropertySheet::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        OnHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace ui

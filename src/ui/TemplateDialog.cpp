@@ -3,39 +3,20 @@
 #include "ui/DataExchange.h"
 #include "ui/LanguageModule.h"
 #include "ui/ResourceIds.h"
-#include "ui/UiHooks.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
 
 namespace ui {
 
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
-    : QDialog(parent), ControlAccess(this, templateId) {}
+    : ModalBase(parent), ControlAccess(this, templateId) {}
 
 TemplateDialog::~TemplateDialog() = default;
-
-int TemplateDialog::DoModal() {
-    return exec();
-}
-
-void TemplateDialog::EndDialog(int result) {
-    done(result);
-}
 
 bool TemplateDialog::UpdateData(bool save) {
     DataExchange dx(*this, save);
     DoDataExchange(dx);
     return !dx.Failed();
-}
-
-CallResult TemplateDialog::CallServer(const std::function<std::uint16_t()>& call,
-                                      std::span<const StatusMessage> recognised) {
-    const CallResult result = GuardServerCall(call, recognised);
-    if (result.outcome == CallOutcome::TransportFailure) {
-        EndDialog(ControlId::Cancel);
-    }
-    return result;
 }
 
 void TemplateDialog::reject() {
@@ -60,8 +41,8 @@ void TemplateDialog::OnCancel() {
     EndDialog(ControlId::Cancel);
 }
 
-void TemplateDialog::OnHelp() {
-    Hooks().showHelp(DialogHelpContext(TemplateId()));
+int TemplateDialog::HelpContext() const {
+    return DialogHelpContext(TemplateId());
 }
 
 void TemplateDialog::showEvent(QShowEvent* event) {
@@ -77,22 +58,18 @@ void TemplateDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TemplateDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        OnHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void TemplateDialog::ConnectStandardButtons() {
-    if (auto* ok = ControlAs<QAbstractButton>(ControlId::Ok)) {
+    // Not every dialog has all three.
+    const auto button = [this](int id) {
+        return qobject_cast<QAbstractButton*>(FindControl(this, id));
+    };
+    if (auto* ok = button(ControlId::Ok)) {
         connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
     }
-    if (auto* cancel = ControlAs<QAbstractButton>(ControlId::Cancel)) {
+    if (auto* cancel = button(ControlId::Cancel)) {
         connect(cancel, &QAbstractButton::clicked, this, [this] { OnCancel(); });
     }
-    if (auto* help = ControlAs<QAbstractButton>(ControlId::Help)) {
+    if (auto* help = button(ControlId::Help)) {
         connect(help, &QAbstractButton::clicked, this, [this] { OnHelp(); });
     }
 }

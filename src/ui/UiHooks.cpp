@@ -1,5 +1,7 @@
 #include "ui/UiHooks.h"
 
+#include "ui/ServerCallGuard.h"
+
 #include "ui/HelpViewer.h"
 #include "ui/LanguageModule.h"
 #include "ui/MessageDialog.h"
@@ -68,9 +70,12 @@ UiHooks& Hooks() {
     return hooks;
 }
 
-ScopedHooks::ScopedHooks() : saved_(Hooks()) {}
+ScopedHooks::ScopedHooks() : saved_(Hooks()), savedEnding_(ProgramIsEnding()) {
+    detail::SetProgramEnding(false);
+}
 ScopedHooks::~ScopedHooks() {
     Hooks() = saved_;
+    detail::SetProgramEnding(savedEnding_);
 }
 
 QString QtFileFilter(const QString& pipeFilter) {

@@ -49,7 +49,9 @@ UiHooks& Hooks();
 // The behaviour used when nothing was installed.
 UiHooks DefaultHooks();
 
-// Restores the hooks in force at construction when it goes out of scope.
+// Restores the hooks in force at construction when it goes out of scope. It
+// also starts its scope with no transport failure on record (see
+// ProgramIsEnding) and restores the previous state at its end.
 class ScopedHooks {
 public:
     ScopedHooks();
@@ -59,6 +61,7 @@ public:
 
 private:
     UiHooks saved_;
+    bool savedEnding_;
 };
 
 // Turns a "Text|pattern|...||" filter into the form Qt's file dialog takes.

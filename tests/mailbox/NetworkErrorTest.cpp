@@ -79,6 +79,7 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        const ui::ScopedHooks freshProgram; // no earlier failure on record
         Use(zaxsim::MakeDemoState());
         sim->FailTransport(c.opnum, 1726);
         messages.clear();

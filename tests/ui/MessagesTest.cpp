@@ -147,6 +147,39 @@ TEST(ServerCallGuard, FourOutcomes) {
     }
 }
 
+TEST(ServerCallGuard, ThirtyTwoBitStatusesAreNeitherCutNorShownAsServerErrors) {
+    Recorder r;
+    const StatusMessage known[] = {{70000, 0}};
+    // A 32-bit status whose low half is a recognised 16-bit one stays itself.
+    EXPECT_EQ(GuardServerCall([] { return std::uint32_t{31029 + 65536}; }, known).status,
+              31029u + 65536u);
+    EXPECT_EQ(GuardServerCall([] { return std::uint32_t{70000}; }, known).outcome,
+              CallOutcome::Recognised);
+    const CallResult minusOne = GuardServerCall([] { return std::int32_t{-1}; });
+    EXPECT_EQ(minusOne.outcome, CallOutcome::ServerError);
+    EXPECT_EQ(minusOne.status, 0xFFFFFFFFu);
+    EXPECT_TRUE(r.boxes.empty());
+    ASSERT_EQ(r.standardBoxes.size(), 2u);
+    EXPECT_TRUE(r.standardBoxes[1].contains("The errorcode is -1."));
+}
+
+TEST(ServerCallGuard, AfterATransportFailureLaterCallsFailAtOnceAndQuietly) {
+    Recorder r;
+    int made = 0;
+    const auto broken = [&]() -> std::uint16_t {
+        ++made;
+        throw dcerpc::RpcError(1726, "connection lost");
+    };
+    EXPECT_TRUE(GuardServerCall(broken).Ending());
+    EXPECT_TRUE(ProgramIsEnding());
+    // The rest of the same handler: nothing reaches the network, nothing more is shown.
+    EXPECT_TRUE(GuardServerCall([&] { return std::uint16_t(++made * 0); }).Ending());
+    EXPECT_TRUE(GuardServerCall([&] { return std::uint32_t(++made * 0); }).Ending());
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(r.boxes.size(), 1u);
+    EXPECT_EQ(r.exits, std::vector<int>{1});
+}
+
 TEST(ServerCallGuard, MessagesFollowTheActiveLanguage) {
     Recorder r;
     ASSERT_TRUE(LanguageModule::Load("frenchca.dll"));

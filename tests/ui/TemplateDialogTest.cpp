@@ -19,30 +19,9 @@ using namespace ui;
 
 namespace {
 
-// A stand-in for the entry-check layer's time conversions: "HH:MM" only.
-void InstallTimeConversions() {
-    SetTimeOfDayConversions(
-        [](int s) {
-            return QStringLiteral("%1:%2")
-                .arg(s / 3600, 2, 10, QLatin1Char('0'))
-                .arg(s % 3600 / 60, 2, 10, QLatin1Char('0'));
-        },
-        [](const QString& text, int& s) {
-            const QStringList p = text.split(':');
-            bool okH = false;
-            bool okM = false;
-            if (p.size() != 2) {
-                return false;
-            }
-            s = (p[0].toInt(&okH) * 60 + p[1].toInt(&okM)) * 60;
-            return okH && okM;
-        });
-}
-
 class TemplateDialogTest : public ::testing::Test {
 protected:
     TemplateDialogTest() {
-        InstallTimeConversions();
         Hooks().messageBox = [this](const QString& text, int) {
             messages << text;
             return kAnswerOk;
@@ -84,10 +63,11 @@ TEST_F(TemplateDialogTest, ExchangeLoadsOnOpeningAndSavesOnOk) {
     dialog.seconds = 9 * 3600 + 5 * 60;
     dialog.show();
     EXPECT_TRUE(dialog.IsChecked(LanguageCtl::EnglishUk));
-    EXPECT_EQ(dialog.ControlText(SampleDialog::kTimeCtl), "09:05");
+    // Time edits use the active module's AM/PM texts.
+    EXPECT_EQ(dialog.ControlText(SampleDialog::kTimeCtl), "09:05 AM");
 
     dialog.SetChecked(LanguageCtl::Spanish, true);
-    dialog.SetControlText(SampleDialog::kTimeCtl, "23:59");
+    dialog.SetControlText(SampleDialog::kTimeCtl, "11:59 PM");
     dialog.ControlAs<QPushButton>(ControlId::Ok)->click();
     EXPECT_EQ(dialog.result(), ControlId::Ok);
     EXPECT_EQ(dialog.selection, 2);
