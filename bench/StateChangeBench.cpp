@@ -2,11 +2,12 @@
 // ChangeMailbox (a new name, so a group-list rename pass runs too) on a
 // server holding 10,000 mailboxes and 100 one-minute recorded names
 // (8000 samples of 4 bits a second: 240,000 bytes each, 24 MB in all).
-// The state lives in a directory under $TMPDIR, so put that on the disk
-// whose durability is to be measured, not on a RAM file system.
+// Each change is one transaction, committed to disk before the reply. The
+// database lives in a directory under $TMPDIR, so put that on the disk whose
+// durability is to be measured, not on a RAM file system.
 
 #include "SimConnection.h"
-#include "StateFile.h"
+#include "StateDatabase.h"
 
 #include <benchmark/benchmark.h>
 
@@ -53,10 +54,10 @@ std::filesystem::path FreshDirectory() {
 
 void ChangeMailbox(benchmark::State& state) {
     const auto dir = FreshDirectory();
-    const auto file = dir / "state";
+    const auto file = dir / "state.db";
     {
-        zaxsim::SimModel model(LargeOffice(), file);
-        model.Changed();
+        zaxsim::StateDatabase::Create(file, LargeOffice());
+        zaxsim::SimModel model(zaxsim::StateDatabase::Open(file));
         zaxsim::SimConnection connection(model, 1);
         zax::MailboxRecord r{};
         zax::SetText(r.Number, "15000");

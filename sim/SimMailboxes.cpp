@@ -1,8 +1,9 @@
 // The simulated server's mailboxes: the enumerations of mailboxes and group
 // lists, reading, adding, changing and deleting one mailbox, and the classes
-// of service. Every change is saved through the model.
+// of service. Every change is stored through a StateChange.
 
 #include "SimConnection.h"
+#include "StateChange.h"
 
 #include <algorithm>
 #include <array>
@@ -120,11 +121,18 @@ bool IsReferenced(const SimState& s, const std::string& number) {
 }
 
 // Group lists show their members under the mailbox's current name.
-void RenameMembers(SimState& s, const std::string& number, const char (&name)[21]) {
-    for (auto& [key, list] : s.groupLists)
-        for (auto& member : list.members)
-            if (GetText(member.MemberMailbox) == number)
-                SetText(member.MemberMailboxName, GetText(name));
+void RenameMembers(StateChange& change, const std::string& number, const char (&name)[21]) {
+    const std::string text = GetText(name);
+    auto stale = [&](const zax::GroupListRecord& member) {
+        return GetText(member.MemberMailbox) == number && GetText(member.MemberMailboxName) != text;
+    };
+    for (const auto& [key, list] : change.state().groupLists) {
+        if (std::none_of(list.members.begin(), list.members.end(), stale))
+            continue;
+        for (auto& member : change.EditGroupList(key).members)
+            if (stale(member))
+                SetText(member.MemberMailboxName, text);
+    }
 }
 
 // The values of a class of service the server bounds by its own limits.
@@ -238,9 +246,9 @@ zax::ServerStatus SimConnection::AddMailbox(const zax::MailboxRecord& record) {
         return status;
     Mailbox added{Tidy(record), false, false};
     added.record.Homonym = 0; // the server's own judgement, made when names are compared
-    s.mailboxes.emplace(number, added);
-    model_.Changed();
-    return 0;
+    StateChange change(model_);
+    change.PutMailbox(added);
+    return change.Commit();
 }
 
 zax::ServerStatus SimConnection::ChangeMailbox(const zax::MailboxRecord& record,
@@ -256,14 +264,15 @@ zax::ServerStatus SimConnection::ChangeMailbox(const zax::MailboxRecord& record,
         return StatusInvalidRecord;
     if (auto status = CheckExtensionsFree(s, record))
         return status;
-    const uint8_t homonym = it->second.record.Homonym;
-    it->second.record = Tidy(record);
-    it->second.record.Homonym = homonym;
+    Mailbox changed = it->second;
+    changed.record = Tidy(record);
+    changed.record.Homonym = it->second.record.Homonym;
     if (resetPassword)
-        it->second.passwordChanged = false;
-    RenameMembers(s, number, it->second.record.Name);
-    model_.Changed();
-    return 0;
+        changed.passwordChanged = false;
+    StateChange change(model_);
+    change.PutMailbox(changed);
+    RenameMembers(change, number, changed.record.Name);
+    return change.Commit();
 }
 
 zax::ServerStatus SimConnection::DeleteMailbox(const zax::MailboxRecord& record) {
@@ -276,10 +285,10 @@ zax::ServerStatus SimConnection::DeleteMailbox(const zax::MailboxRecord& record)
         return StatusSystemMailbox;
     if (IsReferenced(s, number))
         return StatusStillReferenced;
-    s.mailboxes.erase(it);
-    s.nameRecordings.erase(number);
-    model_.Changed();
-    return 0;
+    StateChange change(model_);
+    change.EraseMailbox(number);
+    change.EraseNameRecording(number);
+    return change.Commit();
 }
 
 // ---- classes of service ---------------------------------------------------------
@@ -302,9 +311,9 @@ zax::ServerStatus SimConnection::SetClassOfService(const zax::CosRecord& record)
         return StatusNoEntry;
     if (!CosWithinLimits(s.systemInfo, record))
         return StatusInvalidRecord;
-    s.classesOfService[static_cast<size_t>(record.ClassNumber - 1)] = Tidy(record);
-    model_.Changed();
-    return 0;
+    StateChange change(model_);
+    change.PutClassOfService(Tidy(record));
+    return change.Commit();
 }
 
 } // namespace zaxsim

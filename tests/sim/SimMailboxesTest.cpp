@@ -2,8 +2,11 @@
 // list and the group-list screens page through, the rules that keep the
 // mailbox table consistent, and persistence of every change.
 
+#include "SameState.h"
 #include "SimConnection.h"
-#include "StateFile.h"
+#include "StateChange.h"
+#include "StateDatabase.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -255,31 +258,96 @@ TEST(SimMailboxes, DeleteRefusesSystemAndReferencedMailboxes) {
     EXPECT_FALSE(model.state().nameRecordings.contains("3000")); // its recorded name went too
 }
 
-TEST(SimMailboxes, ChangesPersistThroughTheStateFile) {
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("zaxsim-mbx-" + std::to_string(::getpid()) + ".state");
+TEST(SimMailboxes, ChangesAreStoredInTheDatabase) {
+    test::TempDir dir;
+    const auto file = dir / "state.db";
+    StateDatabase::Create(file, MakeDemoState());
     {
-        SimModel model(MakeDemoState(), file);
+        SimModel model(StateDatabase::Open(file));
         SimConnection conn(model, 1);
         zax::MailboxRecord r = Read(conn, "2002");
         SetText(r.Name, "BAKER,TOM");
         ASSERT_EQ(conn.ChangeMailbox(r, 1), 0);
         zax::MailboxRecord gone{};
-        SetText(gone.Number, "3001");
+        SetText(gone.Number, "3000");
         ASSERT_EQ(conn.DeleteMailbox(gone), 0);
         zax::CosRecord cos{};
         cos.ClassNumber = 7;
         ASSERT_EQ(conn.GetClassOfService(cos), 0);
         SetText(cos.Name, "STOCKROOM");
         ASSERT_EQ(conn.SetClassOfService(cos), 0);
+        // Every reply came after its commit: the file holds it all while the server runs.
+        test::ExpectSameState(model.state(), StateDatabase::Read(file));
     }
-    const SimState loaded = LoadState(file);
-    std::filesystem::remove(file);
+    const SimState loaded = StateDatabase::Open(file)->Load();
     EXPECT_EQ(GetText(loaded.FindMailbox("2002")->Name), "BAKER,TOM");
     EXPECT_FALSE(loaded.mailboxes.at("2002").passwordChanged);
     EXPECT_TRUE(loaded.mailboxes.at("2001").passwordChanged);
-    EXPECT_EQ(loaded.FindMailbox("3001"), nullptr);
+    EXPECT_EQ(GetText(loaded.groupLists.at("9002").members[1].MemberMailboxName), "BAKER,TOM");
+    EXPECT_EQ(loaded.FindMailbox("3000"), nullptr);
+    EXPECT_FALSE(loaded.nameRecordings.contains("3000"));
     EXPECT_EQ(GetText(loaded.CosNames().Names[6]), "STOCKROOM");
+}
+
+// A change the database refuses part way is undone in memory as well: the
+// server goes on answering from what the file holds. The failure is a
+// trigger that aborts the change's last write, so the rows written before
+// it must be rolled back too.
+TEST(SimMailboxes, AChangeTheDatabaseRefusesIsUndoneEverywhere) {
+    const struct {
+        const char* what;
+        const char* failingWrite;
+        std::function<zax::ServerStatus(SimConnection&)> change;
+    } cases[] = {
+        {"rename, failing at the group-list members", "INSERT ON group_list_members",
+         [](SimConnection& c) {
+             zax::MailboxRecord r = Read(c, "2002");
+             SetText(r.Name, "BAKER,TOM");
+             return c.ChangeMailbox(r, 1);
+         }},
+        {"delete, failing at the recorded name", "DELETE ON name_recordings",
+         [](SimConnection& c) {
+             zax::MailboxRecord r{};
+             SetText(r.Number, "3000");
+             return c.DeleteMailbox(r);
+         }},
+        {"add", "INSERT ON mailboxes",
+         [](SimConnection& c) {
+             zax::MailboxRecord r{};
+             SetText(r.Number, "2050");
+             SetText(r.Name, "NEW,PERSON");
+             r.ClassOfService = 1;
+             return c.AddMailbox(r);
+         }},
+        {"class of service", "INSERT ON classes_of_service",
+         [](SimConnection& c) {
+             zax::CosRecord cos{};
+             cos.ClassNumber = 7;
+             c.GetClassOfService(cos);
+             SetText(cos.Name, "STOCKROOM");
+             return c.SetClassOfService(cos);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        const auto file = dir / "state.db";
+        StateDatabase::Create(file, MakeDemoState());
+        SimModel model(StateDatabase::Open(file));
+        SimConnection conn(model, 1);
+        const SimState before = model.state();
+        Database other(file, Database::Mode::ReadWrite);
+        other.Exec(std::string("CREATE TRIGGER fail BEFORE ") + c.failingWrite +
+                   " BEGIN SELECT RAISE(ABORT, 'disk on fire'); END");
+
+        EXPECT_EQ(c.change(conn), StatusNotStored);
+        test::ExpectSameState(before, model.state());
+        test::ExpectSameState(before, StateDatabase::Read(file));
+
+        other.Exec("DROP TRIGGER fail");
+        EXPECT_EQ(c.change(conn), 0);
+        test::ExpectSameState(model.state(), StateDatabase::Read(file));
+    }
 }
 
 // ---- classes of service ------------------------------------------------------------
