@@ -70,7 +70,8 @@ void DumpState(const SimState& s, std::ostream& out) {
     for (const auto& [number, m] : s.mailboxes) {
         Block(out, "mailboxes " + number, m.record);
         out << "Initialized = " << int{m.initialized}
-            << "\nPasswordChanged = " << int{m.passwordChanged} << "\n";
+            << "\nPasswordChanged = " << int{m.passwordChanged}
+            << "\nSystemMailbox = " << int{m.systemMailbox} << "\n";
     }
     for (const auto& [number, g] : s.groupLists) {
         out << "\n[group_lists " << number

@@ -258,6 +258,10 @@ SimState DecodeStateFile(std::span<const uint8_t> file) {
     SimState state = GetBody(r);
     if (r.remaining() != 0)
         Malformed("data after the last section");
+    // The format kept no mark of the server's own mailboxes: they were told
+    // by their names.
+    for (auto& [number, m] : state.mailboxes)
+        m.systemMailbox = IsSystemMailboxName(zax::GetText(m.record.Name));
     ValidateState(state);
     return state;
 }

@@ -26,12 +26,14 @@ SimState StateDatabase::Load() {
         });
         InTable("mailboxes", [&] {
             auto& q = Select<zax::MailboxRecord>(db, "mailboxes", {},
-                                                 "Initialized, PasswordChanged", "ORDER BY Number");
+                                                 "Initialized, PasswordChanged, SystemMailbox",
+                                                 "ORDER BY Number");
             LoadRows(q, s.mailboxes, [](const Statement& r) {
                 Mailbox m;
                 const int next = ReadColumns(r, 0, m.record);
                 m.initialized = r.Int(next) != 0;
                 m.passwordChanged = r.Int(next + 1) != 0;
+                m.systemMailbox = r.Int(next + 2) != 0;
                 return std::pair(zax::GetText(m.record.Number), m);
             });
         });

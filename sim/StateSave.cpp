@@ -28,11 +28,12 @@ void StateDatabase::SaveMailbox(const SimState& state, const std::string& number
     auto it = state.mailboxes.find(number);
     if (it == state.mailboxes.end())
         return RunWith(db_, "DELETE FROM mailboxes WHERE Number = ?", number);
-    auto& s =
-        Insert<zax::MailboxRecord>(db_, "mailboxes", {}, 0, "Initialized, PasswordChanged", 2);
+    auto& s = Insert<zax::MailboxRecord>(db_, "mailboxes", {}, 0,
+                                         "Initialized, PasswordChanged, SystemMailbox", 3);
     const int next = BindColumns(s, 1, it->second.record);
     s.Bind(next, Flag(it->second.initialized));
     s.Bind(next + 1, Flag(it->second.passwordChanged));
+    s.Bind(next + 2, Flag(it->second.systemMailbox));
     s.Run();
 }
 

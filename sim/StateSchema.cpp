@@ -162,8 +162,17 @@ CREATE TABLE name_recordings (
 ) STRICT;
 )sql";
 
+// Version 2: the server's own mailboxes are marked as such, rather than told
+// by a name any mailbox could be given. Version 1 told them by name, so
+// that is how the mark is set once.
+constexpr const char* kVersion2 = R"sql(
+ALTER TABLE mailboxes ADD COLUMN SystemMailbox INTEGER NOT NULL DEFAULT 0;
+UPDATE mailboxes SET SystemMailbox = 1
+  WHERE Name IN ('SYSTEM_MANAGER,MB', 'GENERAL_DELIVERY,MB');
+)sql";
+
 // kSteps[v] brings a database of version v to version v + 1.
-constexpr std::array kSteps = {kVersion1};
+constexpr std::array kSteps = {kVersion1, kVersion2};
 
 } // namespace
 

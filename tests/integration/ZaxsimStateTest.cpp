@@ -118,6 +118,9 @@ int ChangeUntilKilled(Client& c, std::mt19937& rng, int round, Known& known) {
             zax::SetText(r.Number, op.number);
             zax::SetText(r.Name, "ADDED");
             r.ClassOfService = 1;
+            r.OutdialKind = static_cast<int16_t>(zax::OutdialKind::None);
+            r.FaxRetries = 3;
+            r.FaxInterval = 10;
             const auto status = !op.after    ? c.server->DeleteMailbox(r)
                                 : !op.before ? c.server->AddMailbox(r)
                                              : c.Rename(op.number, *op.after);

@@ -30,7 +30,7 @@ inline void ExpectSameState(const SimState& a, const SimState& b) {
     EXPECT_EQ(a.vpimAvailable, b.vpimAvailable);
     ExpectSameMap(a.mailboxes, b.mailboxes, [](const Mailbox& x, const Mailbox& y) {
         return SameRecord(x.record, y.record) && x.initialized == y.initialized &&
-               x.passwordChanged == y.passwordChanged;
+               x.passwordChanged == y.passwordChanged && x.systemMailbox == y.systemMailbox;
     });
     ExpectSameMap(a.groupLists, b.groupLists, [](const GroupList& x, const GroupList& y) {
         return SameRecord(x.header, y.header) && SameArrays(x.members, y.members);

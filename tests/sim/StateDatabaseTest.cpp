@@ -77,6 +77,7 @@ SimState ScrambledState() {
         SetText(m.record.Number, number);
         m.initialized = x.Flag();
         m.passwordChanged = x.Flag();
+        m.systemMailbox = x.Flag();
     }
     for (auto& [number, g] : s.groupLists) {
         // A list's own record carries only its number, name and kind.
@@ -214,6 +215,29 @@ TEST(StateDatabase, CreateMakesTheWholeDatabaseOrNothing) {
     StateDatabase::Create(dir / "empty.db", MakeDemoState());
     EXPECT_EQ(StateDatabase::Open(dir / "empty.db")->Load().mailboxes.size(),
               MakeDemoState().mailboxes.size());
+}
+
+const fs::path kData = ZAX_SIM_TEST_DATA;
+
+// A database of the first layout, as the server of that time wrote it when
+// it imported office-v1.zaxstate.
+TEST(StateDatabase, ADatabaseOfTheFirstLayoutIsUpgradedWhenOpened) {
+    TempDir dir;
+    const fs::path file = dir / "state.db";
+    fs::copy_file(kData / "office-v1.db", file);
+    const auto before = ReadBytes(file);
+    const SimState expected = ReadStateFile(kData / "office-v1.zaxstate");
+
+    // Read for a dump: upgraded in memory, the file left as it was.
+    test::ExpectSameState(expected, StateDatabase::Read(file));
+    EXPECT_EQ(ReadBytes(file), before);
+
+    const SimState opened = StateDatabase::Open(file)->Load();
+    test::ExpectSameState(expected, opened);
+    for (const auto& [number, m] : opened.mailboxes)
+        EXPECT_EQ(m.systemMailbox, number == "1000" || number == "1001") << number;
+    Database db(file, Database::Mode::ReadOnly);
+    EXPECT_EQ(db.QueryInt("PRAGMA user_version"), CurrentSchemaVersion());
 }
 
 TEST(StateDatabase, OneServerAtATimeButReadersMayLook) {
