@@ -37,6 +37,10 @@ zaxsim::SimState LargeOffice() {
         zax::SetText(m.record.Name, "NAME" + std::to_string(i) + ",FIRST");
         m.record.ClassOfService = 1;
         zax::SetText(m.record.Extension, number);
+        m.record.Directory = 1;
+        m.record.OutdialKind = static_cast<int16_t>(zax::OutdialKind::None);
+        m.record.FaxRetries = 3;
+        m.record.FaxInterval = 10;
         s.mailboxes.emplace(number, m);
     }
     for (int i = 0; i < kRecordings; ++i)
