@@ -148,7 +148,8 @@ fs::path PrepareDatabase(const fs::path& path) {
         return path;
     case StateFileKind::StateFile: {
         const fs::path db = ImportedName(path);
-        if (zaxsim::DetectStateFile(db) == StateFileKind::Missing) {
+        const auto kind = zaxsim::DetectStateFile(db);
+        if (kind == StateFileKind::Missing || kind == StateFileKind::Empty) {
             Import(path, db);
             std::cerr << "zaxsim: imported " << path.string() << " into " << db.string()
                       << "; the server keeps its state there from now on\n";
