@@ -3,7 +3,7 @@
 // values the caller sent (one entry per parameter; [out]-only parameters are
 // recorded empty so indices match the parameter positions).
 
-#include "VoiceMailServer.h"
+#include "server/VoiceMailServer.h"
 
 #include <any>
 #include <string>

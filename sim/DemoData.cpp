@@ -260,6 +260,8 @@ SimState MakeDemoState() {
         s.mailboxes.emplace(d.number, Mailbox{MakeMailbox(d), true, true});
     for (const char* number : kUninitialized)
         s.mailboxes.at(number) = {s.mailboxes.at(number).record, false, false};
+    for (auto& [number, m] : s.mailboxes)
+        m.systemMailbox = IsSystemMailboxName(zax::GetText(m.record.Name));
 
     s.groupLists.emplace("9001",
                          VoiceList("9001", "SALES_TEAM", {"2004", "2005", "2006", "2007"}, s));

@@ -3,7 +3,7 @@
 // raise a transport failure with a given RPC status, or drop the connection
 // before replying — on every call, once, or on the n-th call.
 
-#include "VoiceMailServer.h"
+#include "server/VoiceMailServer.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,13 +1,16 @@
 // zaxsim: a simulated ZAX voice-mail server. It speaks the same remote
 // interface over DCE/RPC with its own endpoint mapper, keeps its state in
-// memory (or in a state file), and can be told to fail on purpose.
+// memory (or in a state database), and can be told to fail on purpose.
 
 #include "FaultInjector.h"
 #include "SimConnection.h"
+#include "StateChange.h"
+#include "StateDatabase.h"
+#include "StateDump.h"
 #include "StateFile.h"
-#include "ZaxService.h"
 #include "dcerpc/EndpointMapper.h"
 #include "dcerpc/RpcServer.h"
+#include "server/ZaxService.h"
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -31,11 +34,20 @@ struct Options {
     uint16_t maxFrag = dcerpc::DefaultMaxFrag;
     std::vector<zaxsim::FaultRule> faults;
     bool verbose = false;
+    std::vector<std::string> importState; // OLD NEW
+    std::optional<std::string> dumpState;
 };
 
 const char* kUsage =
     "usage: zaxsim [--listen ADDR] [--epm-port N] [--port P] [--state FILE] [--password PW]\n"
     "              [--big-endian] [--max-frag N] [--fault OPNUM:ACTION]... [--verbose]\n"
+    "       zaxsim --import-state OLD NEW\n"
+    "       zaxsim --dump-state FILE\n"
+    "  --state FILE: the state database; created with the demo office when missing or\n"
+    "    empty. A state file of the earlier format is imported once into FILE.db beside it\n"
+    "    (the file itself is left as it is), and FILE.db is used from then on.\n"
+    "  --import-state: converts a state file of the earlier format into a new database.\n"
+    "  --dump-state: prints the state a database (or earlier state file) holds.\n"
     "  ACTION: status=N | rpc=N | drop | drop-once, optionally @n for the n-th call only\n";
 
 [[noreturn]] void Usage(const std::string& problem) {
@@ -87,6 +99,10 @@ Options ParseOptions(int argc, char** argv) {
             if (!rule)
                 Usage("bad fault rule: " + f);
             o.faults.push_back(*rule);
+        } else if (a == "--import-state") {
+            o.importState = {value(), value()};
+        } else if (a == "--dump-state") {
+            o.dumpState = value();
         } else if (a == "--verbose") {
             o.verbose = true;
         } else if (a == "--help" || a == "-h") {
@@ -99,16 +115,99 @@ Options ParseOptions(int argc, char** argv) {
     return o;
 }
 
-zaxsim::SimState InitialState(const Options& o) {
+namespace fs = std::filesystem;
+using zaxsim::StateFileKind;
+
+// Where a state file of the earlier format is imported to: beside it, under
+// its own name with ".db" added, so the original is never touched.
+fs::path ImportedName(const fs::path& stateFile) {
+    return stateFile.string() + ".db";
+}
+
+void Import(const fs::path& from, const fs::path& to) {
+    if (zaxsim::DetectStateFile(from) != StateFileKind::StateFile)
+        throw std::runtime_error(from.string() + ": not a zaxsim state file");
     zaxsim::SimState state;
-    if (o.stateFile && std::filesystem::exists(*o.stateFile)) {
-        state = zaxsim::LoadState(*o.stateFile);
-    } else {
-        state = zaxsim::MakeDemoState();
+    try {
+        state = zaxsim::ReadStateFile(from);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(from.string() + ": " + e.what());
     }
-    if (o.password)
-        zax::SetText(state.systemInfo.AdminPassword, *o.password);
-    return state;
+    zaxsim::StateDatabase::Create(to, state);
+}
+
+// The database --state names, after creating or importing it if need be.
+fs::path PrepareDatabase(const fs::path& path) {
+    switch (zaxsim::DetectStateFile(path)) {
+    case StateFileKind::Missing:
+    case StateFileKind::Empty:
+        zaxsim::StateDatabase::Create(path, zaxsim::MakeDemoState());
+        std::cerr << "zaxsim: created " << path.string() << " with the demo office\n";
+        return path;
+    case StateFileKind::Database:
+        return path;
+    case StateFileKind::StateFile: {
+        const fs::path db = ImportedName(path);
+        const auto kind = zaxsim::DetectStateFile(db);
+        if (kind == StateFileKind::Missing || kind == StateFileKind::Empty) {
+            Import(path, db);
+            std::cerr << "zaxsim: imported " << path.string() << " into " << db.string()
+                      << "; the server keeps its state there from now on\n";
+        } else {
+            std::cerr << "zaxsim: using " << db.string() << ", imported earlier from "
+                      << path.string() << "\n";
+        }
+        return db;
+    }
+    case StateFileKind::Unknown:
+        break;
+    }
+    throw std::runtime_error(path.string() +
+                             ": neither a zaxsim state database nor a zaxsim state file");
+}
+
+std::unique_ptr<zaxsim::SimModel> MakeModel(const Options& o) {
+    if (!o.stateFile)
+        return std::make_unique<zaxsim::SimModel>(zaxsim::MakeDemoState());
+    auto store = zaxsim::StateDatabase::Open(PrepareDatabase(*o.stateFile));
+    return std::make_unique<zaxsim::SimModel>(std::move(store));
+}
+
+// --password changes the stored password like any other change.
+void SetPassword(zaxsim::SimModel& model, const std::string& password) {
+    zax::SystemInfo info = model.state().systemInfo;
+    zax::SetText(info.AdminPassword, password);
+    zaxsim::StateChange change(model);
+    change.PutSystemInfo(info);
+    if (change.Commit() != 0)
+        throw std::runtime_error("cannot store the password");
+}
+
+zaxsim::SimState ReadAnyState(const fs::path& path) {
+    if (zaxsim::DetectStateFile(path) == StateFileKind::StateFile) {
+        try {
+            return zaxsim::ReadStateFile(path);
+        } catch (const std::exception& e) {
+            throw std::runtime_error(path.string() + ": " + e.what());
+        }
+    }
+    return zaxsim::StateDatabase::Read(path);
+}
+
+// The commands that work on state files and end without serving.
+std::optional<int> RunFileCommand(const Options& o) {
+    if (!o.importState.empty()) {
+        Import(o.importState[0], o.importState[1]);
+        std::cerr << "zaxsim: imported " << o.importState[0] << " into " << o.importState[1]
+                  << "\n";
+        return 0;
+    }
+    if (o.dumpState) {
+        zaxsim::DumpState(ReadAnyState(*o.dumpState), std::cout);
+        std::cout.flush();
+        return std::cout ? 0 : 1;
+    }
+    return std::nullopt;
 }
 
 volatile std::sig_atomic_t gStop = 0;
@@ -120,19 +219,18 @@ void OnSignal(int) {
 
 int main(int argc, char** argv) {
     Options o = ParseOptions(argc, argv);
-    zaxsim::SimState state;
+    std::unique_ptr<zaxsim::SimModel> modelOwner;
     try {
-        state = InitialState(o);
+        if (auto status = RunFileCommand(o))
+            return *status;
+        modelOwner = MakeModel(o);
+        if (o.password)
+            SetPassword(*modelOwner, *o.password);
     } catch (const std::exception& e) {
-        std::cerr << "zaxsim: cannot load state: " << e.what() << "\n";
+        std::cerr << "zaxsim: " << e.what() << "\n";
         return 1;
     }
-    std::optional<std::filesystem::path> stateFile;
-    if (o.stateFile)
-        stateFile = *o.stateFile;
-    zaxsim::SimModel model(std::move(state), stateFile);
-    if (stateFile && !std::filesystem::exists(*stateFile))
-        model.Changed(); // the demo data becomes the file's first content
+    zaxsim::SimModel& model = *modelOwner;
 
     auto plan = std::make_shared<zaxsim::FaultPlan>();
     for (const auto& f : o.faults)

@@ -4,8 +4,8 @@
 // not yet simulated answer as an unserved operation number.
 
 #include "SimModel.h"
-#include "ServerStatuses.h"
 #include "UnservedServer.h"
+#include "server/ServerStatuses.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,10 @@
 // The simulated server's mailboxes: the enumerations of mailboxes and group
 // lists, reading, adding, changing and deleting one mailbox, and the classes
-// of service. Every change is saved through the model.
+// of service. Every change is stored through a StateChange.
 
+#include "RecordChecks.h"
 #include "SimConnection.h"
+#include "StateChange.h"
 
 #include <algorithm>
 #include <array>
@@ -14,14 +16,6 @@ using zax::GetText;
 using zax::SetText;
 
 namespace {
-
-bool IsDigits(const std::string& s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool IsSystemMailboxName(const std::string& name) {
-    return name == zax::SystemManagerName || name == zax::GeneralDeliveryName;
-}
 
 // Every text field cut at its terminator and padded with zeros, as the
 // server keeps and sends its records.
@@ -79,23 +73,6 @@ bool ExtensionUsedByOther(const SimState& s, const std::string& extension,
     });
 }
 
-// 0 when the record is one the server can store; the extensions are checked
-// against the other mailboxes separately.
-zax::ServerStatus CheckRecord(const SimState& s, const zax::MailboxRecord& r) {
-    const auto length = static_cast<size_t>(s.systemInfo.ExtensionLength);
-    const std::string number = GetText(r.Number);
-    const std::string name = GetText(r.Name);
-    const bool valid =
-        number.size() == length && IsDigits(number) && r.ClassOfService >= 1 &&
-        r.ClassOfService <= zax::ClassOfServiceCount && r.Type >= 0 && r.Type <= 11 &&
-        (name.size() <= 16 || IsSystemMailboxName(name)) &&
-        std::all_of(kExtensionFields.begin(), kExtensionFields.end(), [&](const auto& f) {
-            const std::string e = GetText(r.*f.field);
-            return e.empty() || (e.size() == length && IsDigits(e));
-        });
-    return valid ? 0 : StatusInvalidRecord;
-}
-
 zax::ServerStatus CheckExtensionsFree(const SimState& s, const zax::MailboxRecord& r) {
     const std::string number = GetText(r.Number);
     for (const auto& f : kExtensionFields) {
@@ -120,46 +97,18 @@ bool IsReferenced(const SimState& s, const std::string& number) {
 }
 
 // Group lists show their members under the mailbox's current name.
-void RenameMembers(SimState& s, const std::string& number, const char (&name)[21]) {
-    for (auto& [key, list] : s.groupLists)
-        for (auto& member : list.members)
-            if (GetText(member.MemberMailbox) == number)
-                SetText(member.MemberMailboxName, GetText(name));
-}
-
-// The values of a class of service the server bounds by its own limits.
-struct CosValue {
-    int (*get)(const zax::CosRecord&);
-    zax::CosLimitIndex limit;
-    bool onlyWithNotification; // checked only while off-premise notification is on
-};
-constexpr std::array<CosValue, 8> kCosValues = {{
-    {[](const zax::CosRecord& c) -> int { return c.MaxMailboxMessageTime; },
-     zax::CosMailboxMessageTime, false},
-    {[](const zax::CosRecord& c) -> int { return c.MaxMessageLength; }, zax::CosMessageLength,
-     false},
-    {[](const zax::CosRecord& c) -> int { return c.MessageRetentionPeriod; },
-     zax::CosRetentionPeriod, false},
-    {[](const zax::CosRecord& c) -> int { return c.MaxGreetingLength; }, zax::CosGreetingLength,
-     false},
-    {[](const zax::CosRecord& c) -> int { return c.RetryInterval; }, zax::CosRetryInterval, true},
-    {[](const zax::CosRecord& c) -> int { return c.MaxNumberOfAttempts; }, zax::CosNumberOfAttempts,
-     true},
-    {[](const zax::CosRecord& c) -> int { return c.MaxIncorrectPasswordAttempts; },
-     zax::CosIncorrectPasswordAttempts, false},
-    {[](const zax::CosRecord& c) -> int { return c.PasswordExpiry; }, zax::CosPasswordExpiry,
-     false},
-}};
-
-bool CosWithinLimits(const zax::SystemInfo& si, const zax::CosRecord& c) {
-    if (GetText(c.Name).size() > 16)
-        return false;
-    return std::all_of(kCosValues.begin(), kCosValues.end(), [&](const CosValue& v) {
-        if (v.onlyWithNotification && !c.OffPremiseMessageNotification)
-            return true;
-        const int value = v.get(c);
-        return value >= si.CosLimits[v.limit].Low && value <= si.CosLimits[v.limit].High;
-    });
+void RenameMembers(StateChange& change, const std::string& number, const char (&name)[21]) {
+    const std::string text = GetText(name);
+    auto stale = [&](const zax::GroupListRecord& member) {
+        return GetText(member.MemberMailbox) == number && GetText(member.MemberMailboxName) != text;
+    };
+    for (const auto& [key, list] : change.state().groupLists) {
+        if (std::none_of(list.members.begin(), list.members.end(), stale))
+            continue;
+        for (auto& member : change.EditGroupList(key).members)
+            if (stale(member))
+                SetText(member.MemberMailboxName, text);
+    }
 }
 
 bool IsClassNumber(int16_t n) {
@@ -229,8 +178,8 @@ zax::ServerStatus SimConnection::AddMailbox(const zax::MailboxRecord& record) {
     auto& s = model_.state();
     if (s.mailboxes.size() >= static_cast<size_t>(std::max<int16_t>(s.capacity.Mailboxes, 0)))
         return StatusNoEntry;
-    if (auto status = CheckRecord(s, record))
-        return status;
+    if (!IsStorableMailbox(s.systemInfo, record))
+        return StatusInvalidRecord;
     const std::string number = GetText(record.Number);
     if (s.mailboxes.contains(number))
         return StatusAlreadyExists;
@@ -238,9 +187,9 @@ zax::ServerStatus SimConnection::AddMailbox(const zax::MailboxRecord& record) {
         return status;
     Mailbox added{Tidy(record), false, false};
     added.record.Homonym = 0; // the server's own judgement, made when names are compared
-    s.mailboxes.emplace(number, added);
-    model_.Changed();
-    return 0;
+    StateChange change(model_);
+    change.PutMailbox(added);
+    return change.Commit();
 }
 
 zax::ServerStatus SimConnection::ChangeMailbox(const zax::MailboxRecord& record,
@@ -250,20 +199,21 @@ zax::ServerStatus SimConnection::ChangeMailbox(const zax::MailboxRecord& record,
     auto it = s.mailboxes.find(number);
     if (it == s.mailboxes.end())
         return StatusNoEntry;
-    if (auto status = CheckRecord(s, record))
-        return status;
+    if (!IsStorableMailbox(s.systemInfo, record))
+        return StatusInvalidRecord;
     if (record.Type != it->second.record.Type) // the type is chosen once, when adding
         return StatusInvalidRecord;
     if (auto status = CheckExtensionsFree(s, record))
         return status;
-    const uint8_t homonym = it->second.record.Homonym;
-    it->second.record = Tidy(record);
-    it->second.record.Homonym = homonym;
+    Mailbox changed = it->second;
+    changed.record = Tidy(record);
+    changed.record.Homonym = it->second.record.Homonym;
     if (resetPassword)
-        it->second.passwordChanged = false;
-    RenameMembers(s, number, it->second.record.Name);
-    model_.Changed();
-    return 0;
+        changed.passwordChanged = false;
+    StateChange change(model_);
+    change.PutMailbox(changed);
+    RenameMembers(change, number, changed.record.Name);
+    return change.Commit();
 }
 
 zax::ServerStatus SimConnection::DeleteMailbox(const zax::MailboxRecord& record) {
@@ -272,14 +222,14 @@ zax::ServerStatus SimConnection::DeleteMailbox(const zax::MailboxRecord& record)
     auto it = s.mailboxes.find(number);
     if (it == s.mailboxes.end())
         return StatusNoEntry;
-    if (IsSystemMailboxName(GetText(it->second.record.Name)))
+    if (it->second.systemMailbox)
         return StatusSystemMailbox;
     if (IsReferenced(s, number))
         return StatusStillReferenced;
-    s.mailboxes.erase(it);
-    s.nameRecordings.erase(number);
-    model_.Changed();
-    return 0;
+    StateChange change(model_);
+    change.EraseMailbox(number);
+    change.EraseNameRecording(number);
+    return change.Commit();
 }
 
 // ---- classes of service ---------------------------------------------------------
@@ -300,11 +250,11 @@ zax::ServerStatus SimConnection::SetClassOfService(const zax::CosRecord& record)
     auto& s = model_.state();
     if (!IsClassNumber(record.ClassNumber))
         return StatusNoEntry;
-    if (!CosWithinLimits(s.systemInfo, record))
+    if (!IsStorableClassOfService(s.systemInfo, record))
         return StatusInvalidRecord;
-    s.classesOfService[static_cast<size_t>(record.ClassNumber - 1)] = Tidy(record);
-    model_.Changed();
-    return 0;
+    StateChange change(model_);
+    change.PutClassOfService(Tidy(record));
+    return change.Commit();
 }
 
 } // namespace zaxsim

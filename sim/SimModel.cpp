@@ -1,15 +1,14 @@
 #include "SimModel.h"
 
-#include "StateFile.h"
+#include "StateDatabase.h"
 
 namespace zaxsim {
 
-SimModel::SimModel(SimState state, std::optional<std::filesystem::path> stateFile)
-    : state_(std::move(state)), stateFile_(std::move(stateFile)) {}
+SimModel::SimModel(SimState state) : state_(std::move(state)) {}
 
-void SimModel::Changed() {
-    if (stateFile_)
-        SaveState(state_, *stateFile_);
-}
+SimModel::SimModel(std::unique_ptr<StateDatabase> store)
+    : store_(std::move(store)), state_(store_->Load()) {}
+
+SimModel::~SimModel() = default;
 
 } // namespace zaxsim

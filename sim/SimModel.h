@@ -1,15 +1,16 @@
 #pragma once
 // The simulated server's one model: its state, the administration session,
-// the live context handles, and persistence of every change.
+// the live context handles, and the database that keeps the state.
 
 #include "SimState.h"
 #include "dcerpc/ContextHandle.h"
 
-#include <filesystem>
-#include <functional>
+#include <memory>
 #include <optional>
 
 namespace zaxsim {
+
+class StateDatabase;
 
 // Kinds of context handle the server hands out.
 inline constexpr uint32_t SessionHandleKind = 1;
@@ -17,14 +18,22 @@ inline constexpr uint32_t TransferHandleKind = 2;
 
 class SimModel {
 public:
-    // With a state file every change is saved to it atomically.
-    explicit SimModel(SimState state,
-                      std::optional<std::filesystem::path> stateFile = std::nullopt);
+    // A server whose state lives in memory only.
+    explicit SimModel(SimState state);
+    // A server whose state is loaded from `store` and every change written
+    // through to it (see StateChange).
+    explicit SimModel(std::unique_ptr<StateDatabase> store);
+    ~SimModel();
+    SimModel(const SimModel&) = delete;
+    SimModel& operator=(const SimModel&) = delete;
 
-    SimState& state() { return state_; }
+    // What the server answers from. Procedures change it only through a
+    // StateChange, which keeps it and the database in step.
     const SimState& state() const { return state_; }
-    // Call after every change of the state.
-    void Changed();
+    // For setting up a server in memory (tests): edits made here bypass the
+    // database.
+    SimState& mutableState() { return state_; }
+    StateDatabase* store() { return store_.get(); }
 
     dcerpc::ContextHandleTable& handles() { return handles_; }
 
@@ -39,8 +48,8 @@ public:
     void ReleaseAssociation(dcerpc::AssociationId who) { handles_.RundownAssociation(who); }
 
 private:
+    std::unique_ptr<StateDatabase> store_;
     SimState state_;
-    std::optional<std::filesystem::path> stateFile_;
     dcerpc::ContextHandleTable handles_;
     std::optional<dcerpc::AssociationId> sessionOwner_;
 };

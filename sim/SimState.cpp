@@ -16,6 +16,10 @@ zax::CosNameTable SimState::CosNames() const {
     return table;
 }
 
+bool IsSystemMailboxName(const std::string& name) {
+    return name == zax::SystemManagerName || name == zax::GeneralDeliveryName;
+}
+
 const zax::MailboxRecord* SimState::FindMailbox(const std::string& number) const {
     auto it = mailboxes.find(number);
     return it == mailboxes.end() ? nullptr : &it->second.record;

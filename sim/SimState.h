@@ -53,7 +53,14 @@ struct Mailbox {
     // The owner has replaced the default password with one of their own;
     // ChangeMailbox with its reset flag set puts the default back.
     bool passwordChanged = false;
+    // One of the two mailboxes the server itself owns (the system manager's
+    // and general delivery), made with the server and never deletable,
+    // whatever it is named later; no other mailbox becomes one.
+    bool systemMailbox = false;
 };
+
+// The names the server gives its own two mailboxes.
+bool IsSystemMailboxName(const std::string& name);
 
 struct GroupList {
     zax::GroupListRecord header{}; // ListNumber, ListName, Kind

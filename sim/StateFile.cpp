@@ -1,7 +1,5 @@
 #include "StateFile.h"
 
-#include "AtomicFile.h"
-
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -13,7 +11,8 @@ namespace zaxsim {
 
 namespace {
 
-// Layout: magic, version, body length, CRC-32 of the body, body.
+// Layout: magic, version, body length, CRC-32 of the body, body; numbers
+// little-endian, records field by field without padding.
 constexpr std::array<uint8_t, 8> kMagic = {'Z', 'A', 'X', 'S', 'T', 'A', 'T', 'E'};
 constexpr uint32_t kVersion = 1;
 constexpr size_t kHeaderSize = 8 + 4 + 4 + 4;
@@ -43,63 +42,6 @@ template <class T>
 concept Visitable = requires(T& t) {
     VisitFields(t, [](auto&) {});
 };
-
-// ---- writing ------------------------------------------------------------------
-
-class Writer {
-public:
-    void U8(uint8_t v) { out_.push_back(v); }
-    void U16(uint16_t v) {
-        U8(static_cast<uint8_t>(v));
-        U8(static_cast<uint8_t>(v >> 8));
-    }
-    void U32(uint32_t v) {
-        U16(static_cast<uint16_t>(v));
-        U16(static_cast<uint16_t>(v >> 16));
-    }
-    void Bytes(const void* p, size_t n) {
-        const auto* b = static_cast<const uint8_t*>(p);
-        out_.insert(out_.end(), b, b + n);
-    }
-    void Count(size_t n) {
-        if (n > UINT32_MAX)
-            throw std::runtime_error("state too large to save");
-        U32(static_cast<uint32_t>(n));
-    }
-    std::vector<uint8_t>& bytes() { return out_; }
-
-private:
-    std::vector<uint8_t> out_;
-};
-
-void Put(Writer& w, uint8_t v) {
-    w.U8(v);
-}
-void Put(Writer& w, char v) {
-    w.U8(static_cast<uint8_t>(v));
-}
-void Put(Writer& w, int16_t v) {
-    w.U16(static_cast<uint16_t>(v));
-}
-void Put(Writer& w, int32_t v) {
-    w.U32(static_cast<uint32_t>(v));
-}
-void Put(Writer& w, const std::string& s) {
-    w.Count(s.size());
-    w.Bytes(s.data(), s.size());
-}
-void Put(Writer& w, const Blob& b) {
-    w.Count(b.size());
-    w.Bytes(b.data(), b.size());
-}
-template <Visitable R> void Put(Writer& w, const R& r);
-template <class T, size_t N> void Put(Writer& w, const T (&a)[N]) {
-    for (const auto& e : a)
-        Put(w, e);
-}
-template <Visitable R> void Put(Writer& w, const R& r) {
-    VisitFields(r, [&w](const auto& field) { Put(w, field); });
-}
 
 // ---- reading ------------------------------------------------------------------
 
@@ -179,13 +121,8 @@ template <class T> T Read(Reader& r) {
     return v;
 }
 
-// A map whose values carry their own key: written as the values only, and
-// keyed again from them on reading, so key and record cannot disagree.
-template <class V> void PutKeyed(Writer& w, const std::map<std::string, V>& m) {
-    w.Count(m.size());
-    for (const auto& [key, value] : m)
-        Put(w, value);
-}
+// A map whose values carry their own key: keyed from the values, so key and
+// record cannot disagree.
 template <class V, class KeyOf>
 void GetKeyed(Reader& r, std::map<std::string, V>& m, KeyOf keyOf, const char* what) {
     const size_t n = r.Count(sizeof(V) / 2, kMaxText, what);
@@ -203,11 +140,6 @@ void GetKeyed(Reader& r, std::map<std::string, V>& m, KeyOf keyOf, const char* w
 constexpr uint8_t kMailboxInitialized = 1;
 constexpr uint8_t kMailboxPasswordChanged = 2;
 
-void Put(Writer& w, const Mailbox& m) {
-    Put(w, m.record);
-    w.U8(static_cast<uint8_t>((m.initialized ? kMailboxInitialized : 0) |
-                              (m.passwordChanged ? kMailboxPasswordChanged : 0)));
-}
 void Get(Reader& r, Mailbox& m) {
     Get(r, m.record);
     const uint8_t flags = r.U8();
@@ -217,12 +149,6 @@ void Get(Reader& r, Mailbox& m) {
     m.passwordChanged = (flags & kMailboxPasswordChanged) != 0;
 }
 
-void Put(Writer& w, const GroupList& g) {
-    Put(w, g.header);
-    w.Count(g.members.size());
-    for (const auto& m : g.members)
-        Put(w, m);
-}
 void Get(Reader& r, GroupList& g) {
     Get(r, g.header);
     g.members.resize(r.Count(sizeof(zax::GroupListRecord) / 2, kMaxText, "group members"));
@@ -230,14 +156,6 @@ void Get(Reader& r, GroupList& g) {
         Get(r, m);
 }
 
-void Put(Writer& w, const std::map<PromptKey, Blob>& prompts) {
-    w.Count(prompts.size());
-    for (const auto& [key, blob] : prompts) {
-        Put(w, key.table);
-        Put(w, key.kind);
-        Put(w, blob);
-    }
-}
 void Get(Reader& r, std::map<PromptKey, Blob>& prompts) {
     const size_t n = r.Count(8, kMaxText, "prompts");
     for (size_t i = 0; i < n; ++i) {
@@ -249,13 +167,6 @@ void Get(Reader& r, std::map<PromptKey, Blob>& prompts) {
     }
 }
 
-template <class K, class V> void PutMap(Writer& w, const std::map<K, V>& m) {
-    w.Count(m.size());
-    for (const auto& [k, v] : m) {
-        Put(w, k);
-        Put(w, v);
-    }
-}
 // `minBytes`: the smallest a key and its value can be in the file.
 template <class K, class V>
 void GetMap(Reader& r, std::map<K, V>& m, size_t minBytes, const char* what) {
@@ -267,11 +178,6 @@ void GetMap(Reader& r, std::map<K, V>& m, size_t minBytes, const char* what) {
     }
 }
 
-void PutStrings(Writer& w, const std::set<std::string>& s) {
-    w.Count(s.size());
-    for (const auto& e : s)
-        Put(w, e);
-}
 void GetStrings(Reader& r, std::set<std::string>& s, const char* what) {
     const size_t n = r.Count(4, kMaxText, what);
     for (size_t i = 0; i < n; ++i)
@@ -279,51 +185,11 @@ void GetStrings(Reader& r, std::set<std::string>& s, const char* what) {
             Malformed(std::string("duplicate entry in ") + what);
 }
 
-template <class T, size_t N> void PutFixed(Writer& w, const std::array<T, N>& a) {
-    w.Count(N);
-    for (const auto& e : a)
-        Put(w, e);
-}
 template <class T, size_t N> void GetFixed(Reader& r, std::array<T, N>& a, const char* what) {
     if (r.U32() != N)
         Malformed(std::string("wrong number of ") + what);
     for (auto& e : a)
         Get(r, e);
-}
-
-void PutBody(Writer& w, const SimState& s) {
-    Put(w, s.systemInfo);
-    Put(w, s.capacity);
-    Put(w, s.vpimAvailable);
-    PutKeyed(w, s.mailboxes);
-    PutKeyed(w, s.groupLists);
-    PutKeyed(w, s.clid);
-    PutFixed(w, s.greetingTables);
-    w.Count(s.ccrTrees.size());
-    for (const auto& [tree, paths] : s.ccrTrees) {
-        Put(w, tree);
-        PutStrings(w, paths);
-    }
-    w.Count(s.lines.size());
-    for (const auto& l : s.lines)
-        Put(w, l);
-    Put(w, s.attendant);
-    PutFixed(w, s.classesOfService);
-    Put(w, s.fax);
-    Put(w, s.systemParameters);
-    Put(w, s.operatorSettings);
-    Put(w, s.dialing);
-    Put(w, s.voice);
-    Put(w, s.voiceDialing);
-    PutMap(w, s.translations);
-    PutStrings(w, s.centrexRestrictions);
-    Put(w, s.blockingPeriods);
-    Put(w, s.network);
-    PutKeyed(w, s.sites);
-    PutMap(w, s.reports);
-    Put(w, s.aaPrompts);
-    Put(w, s.srPrompts);
-    PutMap(w, s.nameRecordings);
 }
 
 SimState GetBody(Reader& r) {
@@ -374,20 +240,7 @@ SimState GetBody(Reader& r) {
 
 } // namespace
 
-std::vector<uint8_t> EncodeState(const SimState& state) {
-    ValidateState(state);
-    Writer body;
-    PutBody(body, state);
-    Writer file;
-    file.Bytes(kMagic.data(), kMagic.size());
-    file.U32(kVersion);
-    file.Count(body.bytes().size());
-    file.U32(StateFileChecksum(body.bytes()));
-    file.Bytes(body.bytes().data(), body.bytes().size());
-    return std::move(file.bytes());
-}
-
-SimState DecodeState(std::span<const uint8_t> file) {
+SimState DecodeStateFile(std::span<const uint8_t> file) {
     if (file.size() < kHeaderSize || !std::equal(kMagic.begin(), kMagic.end(), file.begin()))
         Malformed("not a simulator state file");
     Reader header(file.subspan(kMagic.size(), kHeaderSize - kMagic.size()));
@@ -405,15 +258,15 @@ SimState DecodeState(std::span<const uint8_t> file) {
     SimState state = GetBody(r);
     if (r.remaining() != 0)
         Malformed("data after the last section");
+    // The format kept no mark of the server's own mailboxes: they were told
+    // by their names.
+    for (auto& [number, m] : state.mailboxes)
+        m.systemMailbox = IsSystemMailboxName(zax::GetText(m.record.Name));
     ValidateState(state);
     return state;
 }
 
-void SaveState(const SimState& state, const std::filesystem::path& path) {
-    WriteFileAtomically(path, EncodeState(state));
-}
-
-SimState LoadState(const std::filesystem::path& path) {
+SimState ReadStateFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot open state file " + path.string());
@@ -425,7 +278,7 @@ SimState LoadState(const std::filesystem::path& path) {
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
     if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
         throw std::runtime_error("cannot read state file " + path.string());
-    return DecodeState(bytes);
+    return DecodeStateFile(bytes);
 }
 
 uint32_t StateFileChecksum(std::span<const uint8_t> body) {

@@ -3,7 +3,7 @@
 // an operation number it does not implement. The simulator's connection
 // overrides the procedures it serves.
 
-#include "VoiceMailServer.h"
+#include "server/VoiceMailServer.h"
 #include "dcerpc/RpcError.h"
 
 namespace zaxsim {

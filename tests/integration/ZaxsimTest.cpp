@@ -11,9 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 using namespace zax;
 using zaxtest::ZaxsimProcess;
 
@@ -136,31 +133,6 @@ TEST(Zaxsim, UnreachableServerIs1722) {
     RpcVoiceMailServer server(*binding);
     SystemInfo info{};
     EXPECT_EQ(StatusOf([&] { server.GetSystemInfo(info); }), dcerpc::RpcStatus::ServerUnavailable);
-}
-
-TEST(Zaxsim, StateFileIsWrittenAndReadBack) {
-    auto dir = std::filesystem::temp_directory_path() / ("zaxsim-test-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    auto file = dir / "state.bin";
-    {
-        ZaxsimProcess sim({"--state", file.string(), "--password", "Changed"});
-        EXPECT_TRUE(std::filesystem::exists(file)) << "the demo state is saved at first start";
-    }
-    {
-        ZaxsimProcess sim({"--state", file.string()});
-        Client c(sim);
-        SystemInfo info{};
-        ASSERT_EQ(c.server->GetSystemInfo(info), 0);
-        EXPECT_EQ(GetText(info.AdminPassword), "Changed");
-    }
-    {
-        std::ofstream(file, std::ios::trunc) << "garbage";
-        ZaxsimProcess* sim = nullptr;
-        EXPECT_THROW(sim = new ZaxsimProcess({"--state", file.string()}), std::runtime_error)
-            << "a corrupt state file stops start-up instead of being overwritten";
-        delete sim;
-    }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(ServerBinding, AcceptsOnlyTcpBindingsWithADottedAddress) {

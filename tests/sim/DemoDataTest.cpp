@@ -3,6 +3,7 @@
 // could hold, with every cross-reference resolving.
 
 #include "RecordBytes.h"
+#include "RecordChecks.h"
 #include "SimState.h"
 
 #include <gtest/gtest.h>
@@ -72,18 +73,28 @@ TEST_F(DemoDataTest, MailboxesHaveValidNumbersNamesAndUniqueExtensions) {
 }
 
 TEST_F(DemoDataTest, HoldsBothSystemMailboxesAndEveryMailboxType) {
-    std::set<std::string> names;
+    std::set<std::string> system;
     std::set<int16_t> types;
     for (const auto& [number, m] : s.mailboxes) {
-        names.insert(GetText(m.record.Name));
+        if (m.systemMailbox)
+            system.insert(GetText(m.record.Name));
         types.insert(m.record.Type);
     }
-    EXPECT_TRUE(names.contains(std::string(zax::SystemManagerName)));
-    EXPECT_TRUE(names.contains(std::string(zax::GeneralDeliveryName)));
+    const std::set<std::string> expected = {std::string(zax::SystemManagerName),
+                                            std::string(zax::GeneralDeliveryName)};
+    EXPECT_EQ(system, expected);
     for (auto t : {zax::MailboxType::Subscriber, zax::MailboxType::Information,
                    zax::MailboxType::FaxOnDemand, zax::MailboxType::FaxOverflow,
                    zax::MailboxType::Amis, zax::MailboxType::Network})
         EXPECT_TRUE(types.contains(static_cast<int16_t>(t))) << static_cast<int>(t);
+}
+
+// What the demo holds, the server would accept from a client.
+TEST_F(DemoDataTest, EveryMailboxAndClassPassesTheServersOwnChecks) {
+    for (const auto& [number, m] : s.mailboxes)
+        EXPECT_TRUE(IsStorableMailbox(s.systemInfo, m.record)) << number;
+    for (const auto& c : s.classesOfService)
+        EXPECT_TRUE(IsStorableClassOfService(s.systemInfo, c)) << c.ClassNumber;
 }
 
 TEST_F(DemoDataTest, ClassesOfServiceAreNamedAndWithinTheServersLimits) {

@@ -20,7 +20,7 @@ public:
 
     zax::VoiceMailServer& server() { return recorder_; }
     zaxsim::SimModel& model() { return model_; }
-    zaxsim::SimState& state() { return model_.state(); }
+    zaxsim::SimState& state() { return model_.mutableState(); }
     zaxsim::CallRecorder& recorder() { return recorder_; }
     zaxsim::FaultPlan& faults() { return *plan_; }
 

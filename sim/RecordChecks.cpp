@@ -1,0 +1,154 @@
+#include "RecordChecks.h"
+
+#include "SimState.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zaxsim {
+
+namespace {
+
+using zax::GetText;
+using zax::MailboxRecord;
+using zax::SystemInfo;
+
+constexpr std::string_view kDigits = "0123456789";
+constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+// What a mailbox name, and a name spoken to speech recognition, are made of.
+const std::string kNameCharacters = std::string(kLetters) + std::string(kDigits) + "',-_";
+const std::string kSpokenCharacters = std::string(kLetters) + std::string(kDigits) + " '_";
+// What a dialable number may hold: digits, the two tone keys, D(ial tone)
+// and P(ause) in either case.
+constexpr std::string_view kDialCharacters = "0123456789#*DPdp";
+
+// `text` is `min` to `max` characters, all from `allowed`.
+bool Text(const std::string& text, size_t min, size_t max, std::string_view allowed) {
+    return text.size() >= min && text.size() <= max &&
+           text.find_first_not_of(allowed) == std::string::npos;
+}
+
+template <class T> bool Within(T value, int low, int high) {
+    return value >= low && value <= high;
+}
+
+bool Flag(uint8_t value) {
+    return value <= 1;
+}
+bool Flag(int16_t value) {
+    return value == 0 || value == 1;
+}
+
+bool Extension(const SystemInfo& si, const std::string& text) {
+    const auto length = static_cast<size_t>(si.ExtensionLength);
+    return text.empty() || Text(text, length, length, kDigits);
+}
+
+bool Is(const MailboxRecord& r, zax::MailboxType type) {
+    return r.Type == static_cast<int16_t>(type);
+}
+
+using MailboxRule = bool (*)(const SystemInfo&, const MailboxRecord&);
+
+constexpr MailboxRule kMailboxRules[] = {
+    [](const SystemInfo& si, const MailboxRecord& r) {
+        const auto length = static_cast<size_t>(si.ExtensionLength);
+        return Text(GetText(r.Number), length, length, kDigits);
+    },
+    // The server's own two names are the only ones longer than 16.
+    [](const SystemInfo&, const MailboxRecord& r) {
+        const std::string name = GetText(r.Name);
+        return Text(name, 1, 16, kNameCharacters) || IsSystemMailboxName(name);
+    },
+    [](const SystemInfo&, const MailboxRecord& r) { return Within(r.Type, 0, 11); },
+    [](const SystemInfo&, const MailboxRecord& r) {
+        return Within(r.ClassOfService, 1, zax::ClassOfServiceCount);
+    },
+    [](const SystemInfo& si, const MailboxRecord& r) {
+        return Extension(si, GetText(r.Extension)) &&
+               Extension(si, GetText(r.AlternateExtension1)) &&
+               Extension(si, GetText(r.AlternateExtension2));
+    },
+    [](const SystemInfo& si, const MailboxRecord& r) {
+        return r.FaxLine == 0 || Within(r.FaxLine, 1, si.MaxLineNumber);
+    },
+    [](const SystemInfo&, const MailboxRecord& r) {
+        return Flag(r.MessageWaiting) && Flag(r.Directory) && Flag(r.CallScreening) &&
+               Flag(r.SpeechDisabled);
+    },
+    [](const SystemInfo& si, const MailboxRecord& r) {
+        switch (static_cast<zax::OutdialKind>(r.OutdialKind)) {
+        case zax::OutdialKind::Line:
+            return Within(r.OutdialNumber, 1, si.MaxLineNumber);
+        case zax::OutdialKind::Pool:
+            return Within(r.OutdialNumber, 1, si.MaxPoolNumber);
+        case zax::OutdialKind::None:
+            return true;
+        }
+        return false;
+    },
+    [](const SystemInfo&, const MailboxRecord& r) {
+        return Within(r.FaxRetries, 1, 99) && Within(r.FaxInterval, 1, 60);
+    },
+    // An AMIS mailbox is reached by dialling its system; a network mailbox
+    // through its site; both name the mailbox at the far end.
+    [](const SystemInfo&, const MailboxRecord& r) {
+        const bool amis = Is(r, zax::MailboxType::Amis);
+        const bool network = Is(r, zax::MailboxType::Network);
+        return Text(GetText(r.RemotePhoneNumber), amis ? 1 : 0, 30, kDialCharacters) &&
+               Text(GetText(r.SitePrefix), network ? 1 : 0, 9, kDigits) &&
+               Text(GetText(r.RemoteMailbox), amis || network ? 1 : 0, 16, kDigits);
+    },
+    [](const SystemInfo&, const MailboxRecord& r) {
+        return Text(GetText(r.ExtendedName), 0, 40, kSpokenCharacters) &&
+               Text(GetText(r.Alias), 0, 40, kSpokenCharacters);
+    },
+};
+
+// The values of a class of service the server bounds by its own limits.
+struct CosValue {
+    int (*get)(const zax::CosRecord&);
+    zax::CosLimitIndex limit;
+    bool onlyWithNotification; // checked only while off-premise notification is on
+};
+constexpr std::array<CosValue, 8> kCosValues = {{
+    {[](const zax::CosRecord& c) -> int { return c.MaxMailboxMessageTime; },
+     zax::CosMailboxMessageTime, false},
+    {[](const zax::CosRecord& c) -> int { return c.MaxMessageLength; }, zax::CosMessageLength,
+     false},
+    {[](const zax::CosRecord& c) -> int { return c.MessageRetentionPeriod; },
+     zax::CosRetentionPeriod, false},
+    {[](const zax::CosRecord& c) -> int { return c.MaxGreetingLength; }, zax::CosGreetingLength,
+     false},
+    {[](const zax::CosRecord& c) -> int { return c.RetryInterval; }, zax::CosRetryInterval, true},
+    {[](const zax::CosRecord& c) -> int { return c.MaxNumberOfAttempts; }, zax::CosNumberOfAttempts,
+     true},
+    {[](const zax::CosRecord& c) -> int { return c.MaxIncorrectPasswordAttempts; },
+     zax::CosIncorrectPasswordAttempts, false},
+    {[](const zax::CosRecord& c) -> int { return c.PasswordExpiry; }, zax::CosPasswordExpiry,
+     false},
+}};
+
+} // namespace
+
+bool IsStorableMailbox(const SystemInfo& system, const MailboxRecord& record) {
+    return std::all_of(std::begin(kMailboxRules), std::end(kMailboxRules),
+                       [&](MailboxRule rule) { return rule(system, record); });
+}
+
+bool IsStorableClassOfService(const SystemInfo& si, const zax::CosRecord& c) {
+    const bool choices = Flag(c.PromptLanguage) && Flag(c.OffPremiseMessageNotification) &&
+                         Flag(c.PersonalTargetAttendant) && Flag(c.OutboundTransfer) &&
+                         Flag(c.Networking) && Flag(c.RecordCallAllowed);
+    return choices && GetText(c.Name).size() <= 16 &&
+           std::all_of(kCosValues.begin(), kCosValues.end(), [&](const CosValue& v) {
+               if (v.onlyWithNotification && !c.OffPremiseMessageNotification)
+                   return true;
+               const int value = v.get(c);
+               return value >= si.CosLimits[v.limit].Low && value <= si.CosLimits[v.limit].High;
+           });
+}
+
+} // namespace zaxsim

@@ -1,0 +1,113 @@
+#include "StateChange.h"
+
+#include "StateDatabase.h"
+
+#include <iostream>
+
+namespace zaxsim {
+
+StateChange::~StateChange() {
+    if (!committed_)
+        Undo();
+}
+
+void StateChange::Undo() {
+    for (auto it = undo_.rbegin(); it != undo_.rend(); ++it)
+        (*it)();
+    undo_.clear();
+    writes_.clear();
+}
+
+void StateChange::Write(Save save, const std::string& key) {
+    writes_.push_back(
+        [save, key](StateDatabase& db, const SimState& state) { (db.*save)(state, key); });
+}
+
+// The value a key held is moved aside rather than copied: a recording can be
+// a few hundred kilobytes.
+template <class Map>
+void StateChange::Put(Map& map, const std::string& key, typename Map::mapped_type value,
+                      Save save) {
+    auto it = map.find(key);
+    if (it == map.end()) {
+        undo_.push_back([&map, key] { map.erase(key); });
+        map.emplace(key, std::move(value));
+    } else {
+        undo_.push_back([&map, key, old = std::move(it->second)]() mutable {
+            map.insert_or_assign(key, std::move(old));
+        });
+        it->second = std::move(value);
+    }
+    Write(save, key);
+}
+
+template <class Map> void StateChange::Erase(Map& map, const std::string& key, Save save) {
+    auto it = map.find(key);
+    if (it == map.end())
+        return;
+    undo_.push_back(
+        [&map, key, old = std::move(it->second)]() mutable { map.emplace(key, std::move(old)); });
+    map.erase(it);
+    Write(save, key);
+}
+
+void StateChange::PutSystemInfo(const zax::SystemInfo& info) {
+    auto& slot = model_.mutableState().systemInfo;
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = info;
+    writes_.push_back([](StateDatabase& db, const SimState& state) { db.SaveSystemInfo(state); });
+}
+
+void StateChange::PutMailbox(Mailbox mailbox) {
+    const std::string number = zax::GetText(mailbox.record.Number);
+    Put(model_.mutableState().mailboxes, number, std::move(mailbox), &StateDatabase::SaveMailbox);
+}
+
+void StateChange::EraseMailbox(const std::string& number) {
+    Erase(model_.mutableState().mailboxes, number, &StateDatabase::SaveMailbox);
+}
+
+GroupList& StateChange::EditGroupList(const std::string& number) {
+    GroupList& list = model_.mutableState().groupLists.at(number);
+    undo_.push_back([&list, old = list]() mutable { list = std::move(old); });
+    Write(&StateDatabase::SaveGroupList, number);
+    return list;
+}
+
+void StateChange::EraseNameRecording(const std::string& number) {
+    Erase(model_.mutableState().nameRecordings, number, &StateDatabase::SaveNameRecording);
+}
+
+void StateChange::PutClassOfService(const zax::CosRecord& record) {
+    const int16_t number = record.ClassNumber;
+    auto& slot = model_.mutableState().classesOfService.at(static_cast<size_t>(number - 1));
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = record;
+    writes_.push_back([number](StateDatabase& db, const SimState& state) {
+        db.SaveClassOfService(state, number);
+    });
+}
+
+zax::ServerStatus StateChange::Commit() {
+    StateDatabase* store = model_.store();
+    if (store && !writes_.empty()) {
+        try {
+            InTransaction(store->db(), [&] {
+                for (const auto& write : writes_)
+                    write(*store, model_.state());
+            });
+        } catch (const std::exception& e) {
+            std::cerr << "zaxsim: change not stored in " << store->path().string() << ": "
+                      << e.what() << "\n";
+            Undo();
+            committed_ = true;
+            return StatusNotStored;
+        }
+    }
+    undo_.clear();
+    writes_.clear();
+    committed_ = true;
+    return 0;
+}
+
+} // namespace zaxsim

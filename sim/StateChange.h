@@ -1,0 +1,61 @@
+#pragma once
+// One change of the simulated server's state, made by one procedure and
+// stored whole or not at all.
+//
+// The procedure makes its edits through the change: each edit is applied to
+// the in-memory state at once (so the procedure reads its own writes), with
+// what it replaced kept aside. Commit then writes exactly the rows the edits
+// touched, in one database transaction, before the procedure answers. When
+// the transaction fails, or the change is dropped without a commit, every
+// edit is undone in memory in reverse order, so the state the server
+// answers from never differs from what the database holds.
+
+#include "SimModel.h"
+#include "server/ServerStatuses.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zaxsim {
+
+// The simulator's answer to a change it could not store (the database
+// refused the write); the client shows it as a server error.
+inline constexpr zax::ServerStatus StatusNotStored = 31035;
+
+class StateChange {
+public:
+    explicit StateChange(SimModel& model) : model_(model) {}
+    ~StateChange();
+    StateChange(const StateChange&) = delete;
+    StateChange& operator=(const StateChange&) = delete;
+
+    const SimState& state() const { return model_.state(); }
+
+    void PutSystemInfo(const zax::SystemInfo& info);
+    void PutMailbox(Mailbox mailbox);
+    void EraseMailbox(const std::string& number);
+    // The list to edit in place; it must exist.
+    GroupList& EditGroupList(const std::string& number);
+    void EraseNameRecording(const std::string& number);
+    void PutClassOfService(const zax::CosRecord& record);
+
+    // 0 when the change is stored (or there is no database); otherwise
+    // StatusNotStored, with the change undone in memory.
+    zax::ServerStatus Commit();
+
+private:
+    using Save = void (StateDatabase::*)(const SimState&, const std::string&);
+    template <class Map>
+    void Put(Map& map, const std::string& key, typename Map::mapped_type v, Save save);
+    template <class Map> void Erase(Map& map, const std::string& key, Save save);
+    void Write(Save save, const std::string& key);
+    void Undo();
+
+    SimModel& model_;
+    std::vector<std::function<void()>> undo_;
+    std::vector<std::function<void(StateDatabase&, const SimState&)>> writes_;
+    bool committed_ = false;
+};
+
+} // namespace zaxsim
