@@ -203,6 +203,43 @@ TEST(LoginTest, CancelEndsWithoutSessionAndCloseFailureIsIgnored) {
     EXPECT_EQ(f.hooks.messages, (std::vector<std::string>{kInvalidPassword, kInvalidPassword}));
     EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 0u);
     f.End();
+    EXPECT_EQ(f.server.recorder().Count(zax::Opnum::CloseSession), 0u);
+}
+
+// Whichever way start-up ends before a session was opened, the end of the
+// program sends no CloseSession: there is no session handle to close.
+TEST(LoginTest, NoSessionOpenedMeansNoCloseSessionAtExit) {
+    struct Row {
+        const char* what;
+        std::function<void(Fixture&)> arrange;
+        std::vector<LoginAttempt> attempts;
+    };
+    const Row rows[] = {
+        {"cancel at once", [](Fixture&) {}, {}},
+        {"cancel after a refused password", [](Fixture&) {}, {{"127.0.0.1", "4321"}}},
+        {"wrong interface level",
+         [](Fixture& f) { f.server.state().systemInfo.CompatibilityLevel = 15; },
+         {{"127.0.0.1", "1234"}}},
+        {"Print To missing",
+         [](Fixture& f) {
+             std::ofstream(f.config.Path()) << "[ZAX Manager]\nLanguage=1\nHosts=127.0.0.1\n";
+         },
+         {{"127.0.0.1", "1234"}}},
+        {"OpenSession refused",
+         [](Fixture& f) { f.server.FailStatus(zax::Opnum::OpenSession, 31020); },
+         {{"127.0.0.1", "1234"}}},
+        {"OpenSession transport failure",
+         [](Fixture& f) { f.server.FailTransport(zax::Opnum::OpenSession, 1726); },
+         {{"127.0.0.1", "1234"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Fixture f;
+        row.arrange(f);
+        EXPECT_FALSE(f.Start(row.attempts));
+        f.End();
+        EXPECT_EQ(f.server.recorder().Count(zax::Opnum::CloseSession), 0u);
+    }
 }
 
 TEST(LoginTest, MissingSettingsEndTheStartUpWithTheReadError) {
