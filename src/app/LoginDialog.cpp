@@ -2,6 +2,7 @@
 
 #include "core/HostHistory.h"
 #include "ui/Messages.h"
+#include "ui/RecordText.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
 #include "ui_LoginDialog.h"
@@ -47,7 +48,8 @@ std::vector<std::string> LoginDialog::HistoryEntries() const {
 
 void LoginDialog::OnOK() {
     const std::string server = form_->server->currentText().toStdString();
-    const std::string password = form_->password->text().toStdString();
+    // Compared with the server's field byte for byte, so in the records' encoding.
+    const std::string password = RecordBytes(form_->password->text());
 
     const core::ResolvedServer resolved = core::ResolveServerAddress(server, lookup_);
     if (resolved.code != core::FieldValid) {

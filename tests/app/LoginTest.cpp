@@ -135,6 +135,16 @@ TEST(LoginTest, EveryRefusalShowsItsMessageAndAsksAgain) {
     }
 }
 
+// The server holds the password as record bytes, one byte per character;
+// what is typed is compared in that same encoding.
+TEST(LoginTest, PasswordWithAnAccentedLetterMatchesTheServersBytes) {
+    Fixture f;
+    SetAdminPassword(f.server, "caf\xE9");
+    ASSERT_TRUE(f.Start({{"127.0.0.1", "caf\xC3\xA9"}})); // "café" typed
+    EXPECT_TRUE(f.hooks.messages.empty());
+    EXPECT_EQ(f.session.password, "caf\xE9");
+}
+
 TEST(LoginTest, ServerAtTheWrongInterfaceLevelIsRefusedAlthoughTheCallSucceeded) {
     Fixture f;
     f.server.state().systemInfo.CompatibilityLevel = 15;
