@@ -8,6 +8,7 @@
 #include "ui_LoginDialog.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 
 namespace app {
@@ -21,6 +22,11 @@ LoginDialog::LoginDialog(const core::ConfigFile& config, core::HostLookup lookup
     form_->server->setMaxCount(static_cast<int>(core::kMaxHostHistory));
     // The history is ours to order; the combo must not add typed texts itself.
     form_->server->setInsertPolicy(QComboBox::NoInsert);
+    // The server is kept exactly as typed. A case-insensitive completer would
+    // swap "MyServer" for a history entry "myserver" when editing finishes.
+    if (QCompleter* completer = form_->server->completer()) {
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    }
 }
 
 LoginDialog::~LoginDialog() = default;

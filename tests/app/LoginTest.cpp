@@ -183,6 +183,18 @@ TEST(LoginTest, HistoryKeepsTheServerAsTypedAndNamesAreResolved) {
     EXPECT_EQ(f.App().MainFrame()->windowTitle().toStdString(), "ZAX Manager - kor");
 }
 
+// Typed key by key, a server that differs from a history entry only in
+// letter case must not be completed to the stored spelling.
+TEST(LoginTest, ServerTypedInAnotherCaseIsKeptAsTyped) {
+    Fixture f;
+    std::ofstream(f.config.Path()) << "[ZAX Manager]\nLanguage=1\nPrint To=2\n"
+                                      "Hosts=alpha myserver beta\n";
+    ASSERT_TRUE(f.Start({{"MyServer", "1234", true}}));
+    EXPECT_EQ(f.config.File().ReadHosts(), "MyServer alpha beta");
+    EXPECT_EQ(f.session.serverName, "MyServer");
+    EXPECT_EQ(f.App().MainFrame()->windowTitle().toStdString(), "ZAX Manager - MyServer");
+}
+
 TEST(LoginTest, OpenSessionFailuresEndTheStartUp) {
     struct Row {
         const char* what;
