@@ -192,6 +192,50 @@ TEST(LanguageDialogTest, FailuresAreReportedAsTheyHappen) {
     }
 }
 
+// After the file could not be written the dialog stays open; OK again goes
+// through the whole step once more: the module, the file and the help files.
+TEST(LanguageDialogTest, OkAfterAFailedWriteRetriesTheWholeStep) {
+    using std::filesystem::perms;
+    struct Row {
+        const char* what;
+        int retryRadio;
+        int code;
+        const char* module;
+        const char* helpSource;
+    };
+    const Row rows[] = {
+        {"the same choice again", 1003, 2, "frenchca.dll", "frenchca"},
+        {"back to the language of opening", 1002, 1, "englishus.dll", "englishus"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        LanguageFixture f;
+        app::LanguageDialog& dialog = f.Open();
+        std::filesystem::permissions(f.config.Path(), perms::owner_read);
+        f.Choose(1003);
+        f.PressOk();
+        ASSERT_TRUE(dialog.isVisible());
+        ASSERT_EQ(f.hooks.messages, std::vector<std::string>{"Erreur d'écriture dans ZAXMGR.INI"});
+        ASSERT_FALSE(std::filesystem::exists(f.helpDir / "gui.hlp"));
+
+        std::filesystem::permissions(f.config.Path(), perms::owner_read | perms::owner_write);
+        f.Choose(row.retryRadio);
+        f.PressOk();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(f.hooks.messages.size(), 1u);
+        EXPECT_EQ(f.config.File().ReadLanguage(), row.code);
+        EXPECT_EQ(f.languageCode, row.code);
+        EXPECT_EQ(LanguageModule::LoadedName().toStdString(), row.module);
+        QFile copied(LanguageFixture::Path(f.helpDir / "gui.hlp"));
+        QFile source(QStringLiteral(ZAX_BIN_DIR "/") + QLatin1String(row.helpSource) +
+                     QStringLiteral(".hlp"));
+        ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copied.readAll(), source.readAll());
+        EXPECT_TRUE(std::filesystem::exists(f.helpDir / "gui.cnt"));
+    }
+}
+
 TEST(LanguageDialogTest, F1InTheDialogShowsItsTopic) {
     LanguageFixture f;
     app::LanguageDialog& dialog = f.Open();
