@@ -61,25 +61,29 @@ int LanguageDialog::SelectedCode() const {
 
 void LanguageDialog::OnOK() {
     const int code = SelectedCode();
-    if (code == codeOnOpening_) {
+    // Once a module was switched in and the file could not be written, even
+    // the language of opening is a change: its module is no longer in use.
+    const LanguageChoice* choice = FindLanguageChoice(code);
+    if ((code == codeOnOpening_ && !moduleSwitched_) || choice == nullptr) {
         EndDialog(kAnswerOk);
         return;
     }
-    const LanguageChoice& choice = *FindLanguageChoice(code);
-    const QString baseName = QString::fromLatin1(choice.baseName);
+    const QString baseName = QString::fromLatin1(choice->baseName);
     const QString moduleFile = baseName + QStringLiteral(".dll");
     if (!LanguageModule::Load(moduleFile)) {
         ShowStandardMessage(LanguageModule::String(StringId::ErrorLoadingPrefix) + moduleFile);
         EndDialog(kAnswerOk);
         return;
     }
+    moduleSwitched_ = true;
     languageCode_ = code;
     session_.systemInfo.LanguageCode = static_cast<int16_t>(code);
     frame_.ApplyNewLanguage();
     ApplyTexts(); // the dialog itself, should it stay open
     if (!config_.WriteLanguage(code)) {
+        // The dialog stays open; OK again retries the whole step, from the
+        // module on, and only then are the help files copied.
         ShowStatusMessage(StringId::ErrorWritingIni);
-        codeOnOpening_ = code; // the new module is in use already
         return;
     }
     CopyHelpFiles(baseName);

@@ -38,6 +38,7 @@ private:
     zax::Session& session_;
     CMainFrame& frame_;
     int codeOnOpening_ = 0;
+    bool moduleSwitched_ = false; // a module was loaded while the dialog was open
 };
 
 } // namespace app

@@ -2,11 +2,13 @@
 
 #include "core/HostHistory.h"
 #include "ui/Messages.h"
+#include "ui/RecordText.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
 #include "ui_LoginDialog.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 
 namespace app {
@@ -20,6 +22,11 @@ LoginDialog::LoginDialog(const core::ConfigFile& config, core::HostLookup lookup
     form_->server->setMaxCount(static_cast<int>(core::kMaxHostHistory));
     // The history is ours to order; the combo must not add typed texts itself.
     form_->server->setInsertPolicy(QComboBox::NoInsert);
+    // The server is kept exactly as typed. A case-insensitive completer would
+    // swap "MyServer" for a history entry "myserver" when editing finishes.
+    if (QCompleter* completer = form_->server->completer()) {
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    }
 }
 
 LoginDialog::~LoginDialog() = default;
@@ -47,7 +54,8 @@ std::vector<std::string> LoginDialog::HistoryEntries() const {
 
 void LoginDialog::OnOK() {
     const std::string server = form_->server->currentText().toStdString();
-    const std::string password = form_->password->text().toStdString();
+    // Compared with the server's field byte for byte, so in the records' encoding.
+    const std::string password = RecordBytes(form_->password->text());
 
     const core::ResolvedServer resolved = core::ResolveServerAddress(server, lookup_);
     if (resolved.code != core::FieldValid) {

@@ -21,7 +21,8 @@ public:
     LoginDialog(const core::ConfigFile& config, core::HostLookup lookup, QWidget* parent = nullptr);
     ~LoginDialog() override;
 
-    // Valid after the dialog ended with OK.
+    // Valid after the dialog ended with OK. The password is in the records'
+    // encoding (ui/RecordText.h), as the server's field holds it.
     const std::string& serverText() const { return serverText_; }
     const std::string& password() const { return password_; }
     const std::string& address() const { return address_; }

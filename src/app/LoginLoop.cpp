@@ -145,7 +145,9 @@ bool OpenAdministrationSession(zax::Session& session) {
 }
 
 void CloseAdministrationSession(zax::Session& session) noexcept {
-    if (session.server == nullptr) {
+    // Without an open session there is nothing to close: a null context
+    // handle never leaves this side, the server would not know it anyway.
+    if (session.server == nullptr || session.handle.IsNull()) {
         return;
     }
     try {

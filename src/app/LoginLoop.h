@@ -47,7 +47,8 @@ std::unique_ptr<ServerLink> RunLoginLoop(zax::Session& session, const core::Conf
 bool OpenAdministrationSession(zax::Session& session);
 
 // Closes the session; every failure, a transport failure included, is
-// ignored: the program is ending anyway.
+// ignored: the program is ending anyway. Without an open session (no
+// handle) no call is made.
 void CloseAdministrationSession(zax::Session& session) noexcept;
 
 } // namespace app

@@ -79,10 +79,18 @@ void CMainFrame::DefineFrameCommands() {
     frameCommands_ = {
         {CommandId::Exit, [this] { close(); }},
         {CommandId::About, [this] { AboutDialog(this).DoModal(); }},
+        // A new language replaces the menus, the one that delivered this
+        // command too, and a menu still uses itself after its item's handler
+        // returns: the dialog runs once the delivery is over.
         {CommandId::Language,
          [this] {
-             LanguageDialog(config_, languageCode_, session_, *this, this).DoModal();
-             RefreshMenuAvailability();
+             QMetaObject::invokeMethod(
+                 this,
+                 [this] {
+                     LanguageDialog(config_, languageCode_, session_, *this, this).DoModal();
+                     RefreshMenuAvailability();
+                 },
+                 Qt::QueuedConnection);
          }},
         {CommandId::HelpIndex, showContents},
         {CommandId::HelpContents, showContents},
@@ -120,17 +128,39 @@ bool CMainFrame::Create() {
 }
 
 void CMainFrame::BuildMenu() {
+    DeleteMenu();
     menuActions_ = BuildMenuBar(*menuBar());
     for (auto& [id, action] : menuActions_) {
         const int commandId = id;
         connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
     }
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    for (QAction* item : menuBar()->actions()) {
+        if (auto* menu = item->menu<QMenu*>()) {
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+            for (QMenu* submenu : menu->findChildren<QMenu*>()) {
+                connect(submenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+            }
+        }
     }
     for (const int id : {CommandId::ViewToolbar, CommandId::ViewStatusBar}) {
         if (QAction* action = MenuAction(id)) {
             action->setCheckable(true);
+        }
+    }
+}
+
+// The bar only lets go of what it shows when it is cleared: its menus (with
+// their submenus and items) and its own commands stay its children. The
+// previous language's set is deleted here, before the next one is built.
+void CMainFrame::DeleteMenu() {
+    const QList<QAction*> items = menuBar()->actions();
+    menuBar()->clear();
+    menuActions_.clear();
+    for (QAction* item : items) {
+        if (QMenu* menu = item->menu<QMenu*>()) {
+            delete menu; // its menu action goes with it
+        } else if (item->parent() == menuBar()) {
+            delete item;
         }
     }
 }

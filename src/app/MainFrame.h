@@ -71,6 +71,7 @@ private:
     bool CreateToolBar();
     bool CreateStatusBar();
     void BuildMenu();
+    void DeleteMenu();
     void RetranslateBars();
     void UpdateCommandStates();
     void UpdateLockIndicators();

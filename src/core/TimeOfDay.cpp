@@ -64,9 +64,14 @@ Designator ReadDesignator(std::string_view rest, const TimeDesignators& designat
 } // namespace
 
 std::string FormatTimeOfDay(int seconds, bool force24Hour, const TimeDesignators& designators) {
-    const int time = WrapDay(seconds);
-    const int hour = time / kSecondsPerHour;
-    const int minute = time % kSecondsPerHour / kSecondsPerMinute;
+    // A partial minute drops toward zero before the time wraps around the day,
+    // so the unreadable marker (-1) shows as midnight, as any time short of a
+    // whole minute past it does, and not as the last minute of the day.
+    constexpr int kMinutesPerDay = kSecondsPerDay / kSecondsPerMinute;
+    const int wholeMinutes = seconds / kSecondsPerMinute;
+    const int minutesIntoDay = (wholeMinutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+    const int hour = minutesIntoDay / 60;
+    const int minute = minutesIntoDay % 60;
     const std::string_view designator = hour < 12 ? designators.am : designators.pm;
     const bool twelveHour = !force24Hour && !designator.empty();
     const int shownHour = !twelveHour ? hour : (hour % 12 == 0 ? 12 : hour % 12);

@@ -17,7 +17,8 @@ struct TimeDesignators {
 };
 
 // "hh:mm AM" in 12-hour form, or "hh:mm" when force24Hour is set or the designator for the hour
-// is missing. Values outside one day wrap around midnight.
+// is missing. Values outside one day wrap around midnight; a partial minute is dropped toward
+// zero first, so kUnreadableTime shows as midnight.
 std::string FormatTimeOfDay(int seconds, bool force24Hour, const TimeDesignators& designators);
 
 // Reads "h:mm" or "hh:mm", optionally followed by the AM or PM text (any case, space optional);

@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -53,7 +54,26 @@ private:
 struct LoginAttempt {
     std::string server;
     std::string password;
+    // Type the server key by key, as the administrator does (the combo box's
+    // completion sees every key), and finish it with Return; otherwise the
+    // edit text is set in one go.
+    bool typeServer = false;
 };
+
+// Types text into widget key by key and finishes with Return.
+inline void TypeLine(QWidget* widget, const QString& text) {
+    const auto send = [widget](QEvent::Type type, int key, const QString& chars) {
+        QKeyEvent event(type, key, Qt::NoModifier, chars);
+        QApplication::sendEvent(widget, &event);
+    };
+    for (const QChar c : text) {
+        const int key = c.toUpper().unicode();
+        send(QEvent::KeyPress, key, QString(c));
+        send(QEvent::KeyRelease, key, QString(c));
+    }
+    send(QEvent::KeyPress, Qt::Key_Return, QString());
+    send(QEvent::KeyRelease, Qt::Key_Return, QString());
+}
 
 // Answers every log-in dialog that comes up with the next attempt of the
 // script, and with Cancel once the script is used up.
@@ -79,7 +99,14 @@ private:
         }
         const LoginAttempt attempt = attempts_.front();
         attempts_.pop_front();
-        dialog->ControlAs<QComboBox>(1011)->setEditText(QString::fromStdString(attempt.server));
+        auto* server = dialog->ControlAs<QComboBox>(1011);
+        if (attempt.typeServer) {
+            server->clearEditText();
+            server->lineEdit()->setFocus();
+            TypeLine(server->lineEdit(), QString::fromStdString(attempt.server));
+        } else {
+            server->setEditText(QString::fromStdString(attempt.server));
+        }
         dialog->ControlAs<QLineEdit>(1013)->setText(QString::fromStdString(attempt.password));
         dialog->ControlAs<QAbstractButton>(1)->click();
     }

@@ -11,8 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -190,6 +195,144 @@ TEST(LanguageDialogTest, FailuresAreReportedAsTheyHappen) {
         EXPECT_EQ(LanguageModule::LoadedName().toStdString(), "frenchca.dll");
         dialog.close();
     }
+}
+
+// After the file could not be written the dialog stays open; OK again goes
+// through the whole step once more: the module, the file and the help files.
+TEST(LanguageDialogTest, OkAfterAFailedWriteRetriesTheWholeStep) {
+    using std::filesystem::perms;
+    struct Row {
+        const char* what;
+        int retryRadio;
+        int code;
+        const char* module;
+        const char* helpSource;
+    };
+    const Row rows[] = {
+        {"the same choice again", 1003, 2, "frenchca.dll", "frenchca"},
+        {"back to the language of opening", 1002, 1, "englishus.dll", "englishus"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        LanguageFixture f;
+        app::LanguageDialog& dialog = f.Open();
+        std::filesystem::permissions(f.config.Path(), perms::owner_read);
+        f.Choose(1003);
+        f.PressOk();
+        ASSERT_TRUE(dialog.isVisible());
+        ASSERT_EQ(f.hooks.messages, std::vector<std::string>{"Erreur d'écriture dans ZAXMGR.INI"});
+        ASSERT_FALSE(std::filesystem::exists(f.helpDir / "gui.hlp"));
+
+        std::filesystem::permissions(f.config.Path(), perms::owner_read | perms::owner_write);
+        f.Choose(row.retryRadio);
+        f.PressOk();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(f.hooks.messages.size(), 1u);
+        EXPECT_EQ(f.config.File().ReadLanguage(), row.code);
+        EXPECT_EQ(f.languageCode, row.code);
+        EXPECT_EQ(LanguageModule::LoadedName().toStdString(), row.module);
+        QFile copied(LanguageFixture::Path(f.helpDir / "gui.hlp"));
+        QFile source(QStringLiteral(ZAX_BIN_DIR "/") + QLatin1String(row.helpSource) +
+                     QStringLiteral(".hlp"));
+        ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copied.readAll(), source.readAll());
+        EXPECT_TRUE(std::filesystem::exists(f.helpDir / "gui.cnt"));
+    }
+}
+
+// Availability asks of the Fax command: one per refresh for its menu item and
+// one for its toolbar button.
+int g_faxAsked = 0;
+bool CountFaxAsked(const zax::SystemInfo&) {
+    ++g_faxAsked;
+    return true;
+}
+
+size_t CountPopups(const std::vector<MenuEntry>& entries) {
+    size_t n = 0;
+    for (const MenuEntry& e : entries) {
+        n += e.kind == MenuEntry::Kind::Popup ? 1 + CountPopups(e.children) : 0;
+    }
+    return n;
+}
+
+// The menus under the bar, without the one Qt keeps for items that overflow it.
+QList<QMenu*> BarMenus(QMenuBar* bar) {
+    QList<QMenu*> menus = bar->findChildren<QMenu*>();
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"))) {
+        menus.removeAll(more->menu());
+    }
+    return menus;
+}
+
+TEST(LanguageDialogTest, SwitchesLeaveOneSetOfMenusEachRefreshedOncePerShowing) {
+    LanguageFixture f;
+    f.commands.Register({CommandId::Fax, [](zax::Session&, QWidget*) {}, CountFaxAsked});
+    f.Create();
+    QMenuBar* bar = f.frame->menuBar();
+    ASSERT_EQ(size_t(BarMenus(bar).size()), CountPopups(LanguageModule::Menu(2)));
+    g_faxAsked = 0;
+    emit BarMenus(bar).front()->aboutToShow();
+    const int askedPerShowing = g_faxAsked;
+    ASSERT_GT(askedPerShowing, 0);
+
+    for (const int radio : {1003, 1004, 1005, 1002, 1003}) {
+        f.Open();
+        f.Choose(radio);
+        f.PressOk();
+        ASSERT_FALSE(f.dialog->isVisible());
+    }
+    ASSERT_EQ(LanguageModule::LoadedName().toStdString(), "frenchca.dll");
+    const QList<QMenu*> menus = BarMenus(bar);
+    EXPECT_EQ(size_t(menus.size()), CountPopups(LanguageModule::Menu(2)));
+    for (QMenu* menu : menus) {
+        SCOPED_TRACE(menu->title().toStdString());
+        g_faxAsked = 0;
+        emit menu->aboutToShow();
+        EXPECT_EQ(g_faxAsked, askedPerShowing);
+    }
+    // Only the new module's commands remain on the bar itself.
+    const auto barCommands = bar->findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(std::count_if(barCommands.begin(), barCommands.end(),
+                            [](QAction* a) { return a->data().toInt() == CommandId::Fax; }),
+              1);
+}
+
+// Chosen from the Options menu itself: the menu that carries the Language item
+// is replaced while the switch runs, and nothing of it may be used afterwards.
+TEST(LanguageDialogTest, LanguageChosenFromTheMenuSwitchesTheMenuItCameFrom) {
+    LanguageFixture f;
+    f.Create();
+    QAction* language = f.frame->MenuAction(CommandId::Language);
+    auto* options = qobject_cast<QMenu*>(language->parent());
+    ASSERT_NE(options, nullptr);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        auto* dialog = qobject_cast<app::LanguageDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->isVisible()) {
+            dialog->ControlAs<QRadioButton>(1003)->click();
+            dialog->ControlAs<QAbstractButton>(ControlId::Ok)->click();
+        }
+    });
+    answer.start(5);
+    // A menu goes on using its own state after its item's handler returned,
+    // so it must outlive the delivery of the command.
+    bool delivering = true;
+    bool deletedWhileDelivering = false;
+    QObject::connect(options, &QObject::destroyed, [&] { deletedWhileDelivering = delivering; });
+    options->popup(QPoint(0, 0));
+    options->setActiveAction(language);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(options, &enter);
+    delivering = false;
+    for (int i = 0; i < 200 && LanguageModule::LoadedName().isEmpty(); ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_FALSE(deletedWhileDelivering);
+    EXPECT_EQ(LanguageModule::LoadedName().toStdString(), "frenchca.dll");
+    EXPECT_EQ(f.frame->menuBar()->actions().at(0)->text().toStdString(), "&Fichier");
+    EXPECT_EQ(size_t(BarMenus(f.frame->menuBar()).size()), CountPopups(LanguageModule::Menu(2)));
 }
 
 TEST(LanguageDialogTest, F1InTheDialogShowsItsTopic) {

@@ -135,6 +135,16 @@ TEST(LoginTest, EveryRefusalShowsItsMessageAndAsksAgain) {
     }
 }
 
+// The server holds the password as record bytes, one byte per character;
+// what is typed is compared in that same encoding.
+TEST(LoginTest, PasswordWithAnAccentedLetterMatchesTheServersBytes) {
+    Fixture f;
+    SetAdminPassword(f.server, "caf\xE9");
+    ASSERT_TRUE(f.Start({{"127.0.0.1", "caf\xC3\xA9"}})); // "café" typed
+    EXPECT_TRUE(f.hooks.messages.empty());
+    EXPECT_EQ(f.session.password, "caf\xE9");
+}
+
 TEST(LoginTest, ServerAtTheWrongInterfaceLevelIsRefusedAlthoughTheCallSucceeded) {
     Fixture f;
     f.server.state().systemInfo.CompatibilityLevel = 15;
@@ -173,6 +183,18 @@ TEST(LoginTest, HistoryKeepsTheServerAsTypedAndNamesAreResolved) {
     EXPECT_EQ(f.App().MainFrame()->windowTitle().toStdString(), "ZAX Manager - kor");
 }
 
+// Typed key by key, a server that differs from a history entry only in
+// letter case must not be completed to the stored spelling.
+TEST(LoginTest, ServerTypedInAnotherCaseIsKeptAsTyped) {
+    Fixture f;
+    std::ofstream(f.config.Path()) << "[ZAX Manager]\nLanguage=1\nPrint To=2\n"
+                                      "Hosts=alpha myserver beta\n";
+    ASSERT_TRUE(f.Start({{"MyServer", "1234", true}}));
+    EXPECT_EQ(f.config.File().ReadHosts(), "MyServer alpha beta");
+    EXPECT_EQ(f.session.serverName, "MyServer");
+    EXPECT_EQ(f.App().MainFrame()->windowTitle().toStdString(), "ZAX Manager - MyServer");
+}
+
 TEST(LoginTest, OpenSessionFailuresEndTheStartUp) {
     struct Row {
         const char* what;
@@ -203,6 +225,43 @@ TEST(LoginTest, CancelEndsWithoutSessionAndCloseFailureIsIgnored) {
     EXPECT_EQ(f.hooks.messages, (std::vector<std::string>{kInvalidPassword, kInvalidPassword}));
     EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 0u);
     f.End();
+    EXPECT_EQ(f.server.recorder().Count(zax::Opnum::CloseSession), 0u);
+}
+
+// Whichever way start-up ends before a session was opened, the end of the
+// program sends no CloseSession: there is no session handle to close.
+TEST(LoginTest, NoSessionOpenedMeansNoCloseSessionAtExit) {
+    struct Row {
+        const char* what;
+        std::function<void(Fixture&)> arrange;
+        std::vector<LoginAttempt> attempts;
+    };
+    const Row rows[] = {
+        {"cancel at once", [](Fixture&) {}, {}},
+        {"cancel after a refused password", [](Fixture&) {}, {{"127.0.0.1", "4321"}}},
+        {"wrong interface level",
+         [](Fixture& f) { f.server.state().systemInfo.CompatibilityLevel = 15; },
+         {{"127.0.0.1", "1234"}}},
+        {"Print To missing",
+         [](Fixture& f) {
+             std::ofstream(f.config.Path()) << "[ZAX Manager]\nLanguage=1\nHosts=127.0.0.1\n";
+         },
+         {{"127.0.0.1", "1234"}}},
+        {"OpenSession refused",
+         [](Fixture& f) { f.server.FailStatus(zax::Opnum::OpenSession, 31020); },
+         {{"127.0.0.1", "1234"}}},
+        {"OpenSession transport failure",
+         [](Fixture& f) { f.server.FailTransport(zax::Opnum::OpenSession, 1726); },
+         {{"127.0.0.1", "1234"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Fixture f;
+        row.arrange(f);
+        EXPECT_FALSE(f.Start(row.attempts));
+        f.End();
+        EXPECT_EQ(f.server.recorder().Count(zax::Opnum::CloseSession), 0u);
+    }
 }
 
 TEST(LoginTest, MissingSettingsEndTheStartUpWithTheReadError) {

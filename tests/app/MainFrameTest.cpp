@@ -82,6 +82,43 @@ TEST(MainFrameTest, CommandsRouteThroughTheTableAndUnregisteredOnesAreGreyed) {
               "See / modify various fax parameters");
 }
 
+void CollectCommands(const std::vector<MenuEntry>& entries, std::vector<int>& ids) {
+    for (const MenuEntry& e : entries) {
+        if (e.kind == MenuEntry::Kind::Command) {
+            ids.push_back(e.id);
+        }
+        CollectCommands(e.children, ids);
+    }
+}
+
+// Every command of menu 2 has a prompt of its own in every module (not the
+// built-in English lent to a module that lacks it), and pointing at the item
+// shows that prompt in the status bar, as a menu does when an item is
+// highlighted.
+TEST(MainFrameTest, EveryMenuCommandShowsItsPromptInEveryModule) {
+    for (const char* module : {"englishus.dll", "frenchca.dll", "spanish.dll", "englishuk.dll"}) {
+        SCOPED_TRACE(module);
+        ModuleReset reset;
+        ASSERT_TRUE(LanguageModule::Load(QString::fromLatin1(module)));
+        FrameFixture f;
+        app::CMainFrame& frame = f.Create();
+        std::vector<int> ids;
+        CollectCommands(LanguageModule::Menu(2), ids);
+        ASSERT_FALSE(ids.empty());
+        const std::map<int, QString>& strings = LanguageModule::Active().strings;
+        for (const int id : ids) {
+            SCOPED_TRACE(id);
+            const auto prompt = strings.find(id);
+            ASSERT_TRUE(prompt != strings.end() && !prompt->second.trimmed().isEmpty());
+            QAction* item = frame.MenuAction(id);
+            ASSERT_NE(item, nullptr);
+            frame.statusBar()->clearMessage();
+            item->showStatusText(frame.menuBar());
+            EXPECT_EQ(frame.statusBar()->currentMessage(), prompt->second);
+        }
+    }
+}
+
 TEST(MainFrameTest, ToolbarHoldsNineteenButtonsInSevenGroups) {
     FrameFixture f;
     app::CMainFrame& frame = f.Create();

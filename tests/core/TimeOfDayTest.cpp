@@ -78,6 +78,16 @@ TEST(TimeOfDay, Format) {
     }
 }
 
+// A time that could not be read goes through the same formula as any other:
+// the partial minute drops toward zero and it shows as midnight, never as
+// the minute before it.
+TEST(TimeOfDay, FormatShowsTheUnreadableMarkerAsMidnight) {
+    EXPECT_EQ(FormatTimeOfDay(kUnreadableTime, false, kEnglish), "12:00 AM");
+    EXPECT_EQ(FormatTimeOfDay(kUnreadableTime, true, kEnglish), "00:00");
+    EXPECT_EQ(FormatTimeOfDay(kUnreadableTime, false, kFrench), "12:00 h");
+    EXPECT_EQ(FormatTimeOfDay(kUnreadableTime, false, kNone), "00:00");
+}
+
 TEST(TimeOfDay, FormatThenParseRoundTrips) {
     for (int seconds = 0; seconds < kSecondsPerDay; seconds += 60) {
         int parsed = -1;
