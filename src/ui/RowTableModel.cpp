@@ -1,5 +1,7 @@
 #include "ui/RowTableModel.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace ui {
@@ -50,24 +52,51 @@ void RowTableModelBase::SetHeaders(std::vector<Header> headers) {
     endResetModel();
 }
 
+namespace {
+
+// A cell as the sort sees it: its first eight bytes packed big-endian, so
+// that most comparisons are one integer comparison, then the whole cell
+// (padding with zeros keeps the packed order that of the bytes), then the
+// row it came from, which makes the order stable.
+struct SortCell {
+    std::uint64_t head;
+    std::string_view bytes;
+    int row;
+
+    SortCell(std::string_view cell, int r) : head(0), bytes(cell), row(r) {
+        for (size_t i = 0; i < sizeof head; ++i) {
+            const auto byte = i < cell.size() ? static_cast<unsigned char>(cell[i]) : 0u;
+            head = head << 8 | byte;
+        }
+    }
+    // std::string_view compares through char_traits<char>, which orders
+    // bytes as unsigned char.
+    friend bool operator<(const SortCell& a, const SortCell& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        if (const int c = a.bytes.compare(b.bytes); c != 0)
+            return c < 0;
+        return a.row < b.row;
+    }
+};
+
+} // namespace
+
 void RowTableModelBase::SortByColumn(int column) {
     const int rows = RowsHeld();
     if (column < 0 || column >= ColumnCount() || rows == 0)
         return;
-    // Each cell is fetched once; std::string_view compares through
-    // char_traits<char>, which orders bytes as unsigned char.
-    std::vector<std::pair<std::string_view, int>> cells;
+    std::vector<SortCell> cells;
     cells.reserve(static_cast<size_t>(rows));
     for (int row = 0; row < rows; ++row)
         cells.emplace_back(Cell(row, column), row);
-    std::stable_sort(cells.begin(), cells.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(cells.begin(), cells.end());
 
     std::vector<int> order(static_cast<size_t>(rows));
     std::vector<int> newRowOf(static_cast<size_t>(rows));
     for (int row = 0; row < rows; ++row) {
-        order[static_cast<size_t>(row)] = cells[static_cast<size_t>(row)].second;
-        newRowOf[static_cast<size_t>(cells[static_cast<size_t>(row)].second)] = row;
+        order[static_cast<size_t>(row)] = cells[static_cast<size_t>(row)].row;
+        newRowOf[static_cast<size_t>(cells[static_cast<size_t>(row)].row)] = row;
     }
     cells = {}; // the views point into rows that are about to move
 

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,6 +79,31 @@ TEST_F(ReportListViewTest, HeaderClicksSortAscendingByBytesKeepingTiesInOrder) {
     EXPECT_TRUE(view.header()->isSortIndicatorShown());
     EXPECT_EQ(view.header()->sortIndicatorSection(), 2);
     EXPECT_EQ(view.header()->sortIndicatorOrder(), Qt::AscendingOrder);
+}
+
+TEST_F(ReportListViewTest, SortingAgreesWithAStableByteSortOnManyRows) {
+    // Enough rows that the sort cannot fall back on a stable small-range
+    // method, with cells that tie, share long prefixes, end within the
+    // first eight bytes, and carry bytes above 0x7F.
+    const std::string names[] = {"SMITHSON,ANN", "SMITHSON,AL", "SMITHSON", "SMITH",
+                                 "SMITHSON,ANNE", "smith", "\xC9MILE", "SMITHSO", ""};
+    std::vector<Entry> rows;
+    for (int i = 0; i < 300; ++i) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%04d", i);
+        rows.push_back({number, names[static_cast<size_t>(i * 7 % 9)], ""});
+    }
+    std::vector<Entry> expected = rows;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    Keys expectedKeys;
+    for (const Entry& e : expected)
+        expectedKeys.push_back(e.number);
+
+    ThreeColumns();
+    model->SetRows(rows);
+    Click(0);
+    EXPECT_EQ(Order(), expectedKeys);
 }
 
 TEST_F(ReportListViewTest, CellsShowInTheirColumnsEncoding) {
