@@ -96,10 +96,9 @@ bool MailboxListDialog::Load() {
     TypeTexts types;
     // The rows read before a failure stay listed.
     const ui::CallResult read = ui::GuardServerCall([&] {
-        return zax::EnumerateEntries(session_.Server(), zax::EntryKind::Mailbox, 0,
-                                     [&](const zax::EntrySummary& e) {
-                                         rows.push_back(RowOf(e, types));
-                                     })
+        return zax::EnumerateEntries(
+                   session_.Server(), zax::EntryKind::Mailbox, 0,
+                   [&](const zax::EntrySummary& e) { rows.push_back(RowOf(e, types)); })
             .status;
     });
     const bool ending = read.outcome == ui::CallOutcome::TransportFailure;

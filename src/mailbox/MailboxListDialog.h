@@ -12,7 +12,7 @@ struct Session;
 namespace ui {
 class ReportListView;
 template <class Row> class RowTableModel;
-}
+} // namespace ui
 namespace Ui {
 class MailboxListDialog;
 }

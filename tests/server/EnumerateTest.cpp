@@ -89,9 +89,9 @@ TEST(EnumerateBatches, AShortBatchIsTheLast) {
         int size;
         bool endByStatus;
         int batchCalls;
-    } cases[] = {{0, false, 0},  {1, false, 1},  {24, false, 1}, {25, false, 1}, {26, false, 2},
-                 {26, true, 2},  {50, false, 2}, {51, false, 3}, {51, true, 3},  {76, false, 4},
-                 {10000, false, 400}};
+    } cases[] = {{0, false, 0},  {1, false, 1},  {24, false, 1},     {25, false, 1},
+                 {26, false, 2}, {26, true, 2},  {50, false, 2},     {51, false, 3},
+                 {51, true, 3},  {76, false, 4}, {10000, false, 400}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.size << (c.endByStatus ? " by status" : ""));
         FakeTable table = Table(c.size);
@@ -110,9 +110,9 @@ TEST(EnumerateBatches, CountsOutsideTheBatchAreClamped) {
         int16_t claim;
         int delivered;
     } cases[] = {
-        {1000, 60},    // taken as a full batch of 25: reading goes on, nothing past the batch
+        {1000, 60}, // taken as a full batch of 25: reading goes on, nothing past the batch
         {INT16_MAX, 60},
-        {-3, 1},       // taken as an empty batch: the end
+        {-3, 1}, // taken as an empty batch: the end
         {INT16_MIN, 1},
     };
     for (const auto& c : cases) {
@@ -148,9 +148,10 @@ TEST(EnumerateBatches, TransportFailuresLeaveThroughTheCaller) {
     table.throwOnCall = 2;
     std::vector<int> items;
     auto enumerate = [&] {
-        EnumerateBatches<int, 25>([&](int& i) { return table.First(i); },
-                                  [&](std::span<int> b, int16_t& c) { return table.NextBatch(b, c); },
-                                  [&](const int& i) { items.push_back(i); });
+        EnumerateBatches<int, 25>(
+            [&](int& i) { return table.First(i); },
+            [&](std::span<int> b, int16_t& c) { return table.NextBatch(b, c); },
+            [&](const int& i) { items.push_back(i); });
     };
     EXPECT_THROW(enumerate(), dcerpc::RpcError);
     EXPECT_EQ(items, UpTo(26));
@@ -165,8 +166,9 @@ TEST(Enumerate, OneAtATimeUntilTheEndStatus) {
     } cases[] = {
         {0, kEnd, kEnd, 0},
         {3, kEnd, kEnd, 0},
-        {3, 31010, 31010, 0},    // the CLID table's end
-        {3, 31010, kEnd, kEnd},  // where 31010 ends the list, 31012 is an error
+        // The CLID table ends on 31010; there 31012 is an error like any other.
+        {3, 31010, 31010, 0},
+        {3, 31010, kEnd, kEnd},
         {2, kEnd, kBusy, kBusy},
     };
     for (const auto& c : cases) {
@@ -179,8 +181,8 @@ TEST(Enumerate, OneAtATimeUntilTheEndStatus) {
             return 0;
         };
         std::vector<int> items;
-        const EnumerateResult r =
-            Enumerate<int>(step, step, [&](const int& i) { items.push_back(i); }, c.endStatus);
+        const EnumerateResult r = Enumerate<int>(
+            step, step, [&](const int& i) { items.push_back(i); }, c.endStatus);
         EXPECT_EQ(r.status, c.result);
         EXPECT_EQ(items, UpTo(c.size));
         EXPECT_EQ(r.items, static_cast<size_t>(c.size));
@@ -216,7 +218,8 @@ public:
         SetText(e.Number, "100");
         return 0;
     }
-    ServerStatus FindNextEntries(std::span<EntrySummary> batch, int16_t m, int16_t& count) override {
+    ServerStatus FindNextEntries(std::span<EntrySummary> batch, int16_t m,
+                                 int16_t& count) override {
         max = m;
         capacity = batch.size();
         SetText(batch[0].Number, "101");
@@ -228,10 +231,9 @@ public:
 TEST(EnumerateEntries, AsksForTheKindAndSelectionTwentyFiveAtATime) {
     EntryServer server;
     std::vector<std::string> numbers;
-    const EnumerateResult r = EnumerateEntries(server, EntryKind::GroupList, 1,
-                                               [&](const EntrySummary& e) {
-                                                   numbers.push_back(GetText(e.Number));
-                                               });
+    const EnumerateResult r =
+        EnumerateEntries(server, EntryKind::GroupList, 1,
+                         [&](const EntrySummary& e) { numbers.push_back(GetText(e.Number)); });
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(numbers, (std::vector<std::string>{"100", "101"}));
     EXPECT_EQ(server.kind, 2);

@@ -85,8 +85,9 @@ TEST_F(ReportListViewTest, SortingAgreesWithAStableByteSortOnManyRows) {
     // Enough rows that the sort cannot fall back on a stable small-range
     // method, with cells that tie, share long prefixes, end within the
     // first eight bytes, and carry bytes above 0x7F.
-    const std::string names[] = {"SMITHSON,ANN", "SMITHSON,AL", "SMITHSON", "SMITH",
-                                 "SMITHSON,ANNE", "smith", "\xC9MILE", "SMITHSO", ""};
+    const std::string names[] = {"SMITHSON,ANN", "SMITHSON,AL",   "SMITHSON",
+                                 "SMITH",        "SMITHSON,ANNE", "smith",
+                                 "\xC9MILE",     "SMITHSO",       ""};
     std::vector<Entry> rows;
     for (int i = 0; i < 300; ++i) {
         char number[8];
