@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 using namespace zax;
@@ -18,142 +18,113 @@ namespace {
 constexpr ServerStatus kEnd = StatusNoEntry;
 constexpr ServerStatus kBusy = 31033;
 
-// Items are their own index. Call n (0 the first call, batches from 1) can
-// be made to answer a status; a batch call can claim a count other than the
-// one it delivers, or throw.
-struct FakeTable {
-    int size = 0;
-    bool fullBatchEndsWithStatus = false; // end after a full batch by status rather than count 0
-    std::map<int, ServerStatus> statusOnCall;
-    std::map<int, int16_t> claimOnCall;
-    int throwOnCall = 0;
-
-    int position = 0;
-    int batchCalls = 0;
-
-    ServerStatus First(int& item) {
-        if (auto s = statusOnCall.find(0); s != statusOnCall.end())
-            return s->second;
-        if (size == 0)
-            return kEnd;
-        item = position++;
-        return 0;
-    }
-    ServerStatus NextBatch(std::span<int> batch, int16_t& count) {
-        ++batchCalls;
-        if (batchCalls == throwOnCall)
-            throw dcerpc::RpcError(dcerpc::RpcStatus::CallFailed, "lost");
-        if (auto s = statusOnCall.find(batchCalls); s != statusOnCall.end())
-            return s->second;
-        if (position == size && fullBatchEndsWithStatus)
-            return kEnd;
-        int16_t n = 0;
-        for (; n < static_cast<int16_t>(batch.size()) && position < size; ++n)
-            batch[static_cast<size_t>(n)] = position++;
-        const auto claim = claimOnCall.find(batchCalls);
-        count = claim != claimOnCall.end() ? claim->second : n;
-        return 0;
-    }
-};
-
-FakeTable Table(int size) {
-    FakeTable t;
-    t.size = size;
-    return t;
-}
-
 std::vector<int> UpTo(int n) {
     std::vector<int> v(static_cast<size_t>(n));
     std::iota(v.begin(), v.end(), 0);
     return v;
 }
 
-struct Outcome {
-    EnumerateResult result;
-    std::vector<int> items;
+// Items are their own index. Call n (0 the first call, batches from 1) can
+// answer a status or throw; the first batch can claim another count than
+// the one it delivers.
+struct FakeTable {
+    int size = 0;
+    bool endFullBatchByStatus = false; // rather than by a batch of 0
+    std::optional<int16_t> firstBatchClaim;
+    int failOnCall = -1;
+    ServerStatus failStatus = 0;
+    int throwOnCall = -1;
+
+    int position = 0;
+    int batchCalls = 0;
+
+    ServerStatus First(int& item) {
+        if (failOnCall == 0)
+            return failStatus;
+        if (size == 0)
+            return kEnd;
+        item = position++;
+        return 0;
+    }
+    ServerStatus NextBatch(std::span<int> batch, int16_t& count) {
+        EXPECT_EQ(batch.size(), 25u);
+        if (++batchCalls == throwOnCall)
+            throw dcerpc::RpcError(dcerpc::RpcStatus::CallFailed, "lost");
+        if (batchCalls == failOnCall)
+            return failStatus;
+        if (position == size && endFullBatchByStatus)
+            return kEnd;
+        int16_t n = 0;
+        for (; n < static_cast<int16_t>(batch.size()) && position < size; ++n)
+            batch[static_cast<size_t>(n)] = position++;
+        count = batchCalls == 1 && firstBatchClaim ? *firstBatchClaim : n;
+        return 0;
+    }
+    EnumerateResult Read(std::vector<int>& items) {
+        return EnumerateBatches<int, 25>(
+            [this](int& i) { return First(i); },
+            [this](std::span<int> b, int16_t& c) { return NextBatch(b, c); },
+            [&items](const int& i) { items.push_back(i); });
+    }
 };
 
-Outcome Batches(FakeTable& table) {
-    Outcome run;
-    run.result = EnumerateBatches<int, 25>([&](int& i) { return table.First(i); },
-                                           [&](std::span<int> b, int16_t& c) {
-                                               EXPECT_EQ(b.size(), 25u);
-                                               return table.NextBatch(b, c);
-                                           },
-                                           [&](const int& i) { run.items.push_back(i); });
-    return run;
-}
-
-TEST(EnumerateBatches, AShortBatchIsTheLast) {
+TEST(EnumerateBatches, ReadsUntilAShortBatchOrAStatus) {
     const struct {
         int size;
         bool endByStatus;
+        std::optional<int16_t> claim;
+        int failOnCall;
+        ServerStatus status; // what the failing call answers, and the result
+        int delivered;
         int batchCalls;
-    } cases[] = {{0, false, 0},  {1, false, 1},  {24, false, 1},     {25, false, 1},
-                 {26, false, 2}, {26, true, 2},  {50, false, 2},     {51, false, 3},
-                 {51, true, 3},  {76, false, 4}, {10000, false, 400}};
+    } cases[] = {
+        // A short batch is the last one; a full one asks again.
+        {0, false, {}, -1, 0, 0, 0},
+        {1, false, {}, -1, 0, 1, 1},
+        {24, false, {}, -1, 0, 24, 1},
+        {25, false, {}, -1, 0, 25, 1},
+        {26, false, {}, -1, 0, 26, 2},
+        {26, true, {}, -1, 0, 26, 2},
+        {50, false, {}, -1, 0, 50, 2},
+        {51, true, {}, -1, 0, 51, 3},
+        {76, false, {}, -1, 0, 76, 4},
+        {10000, false, {}, -1, 0, 10000, 400},
+        // A count off the wire outside 0..25 is clamped: never read past the batch.
+        {60, false, 1000, -1, 0, 60, 3},
+        {60, false, INT16_MAX, -1, 0, 60, 3},
+        {60, false, -3, -1, 0, 1, 1},
+        {60, false, INT16_MIN, -1, 0, 1, 1},
+        // Any other status stops the reading with it; what was read stays.
+        {100, false, {}, 0, kBusy, 0, 0},
+        {100, false, {}, 1, kBusy, 1, 1},
+        {100, false, {}, 3, kBusy, 51, 3},
+        {100, false, {}, 2, 31010, 26, 2},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.size << (c.endByStatus ? " by status" : ""));
-        FakeTable table = Table(c.size);
-        table.fullBatchEndsWithStatus = c.endByStatus;
-        const Outcome run = Batches(table);
-        EXPECT_EQ(run.result.status, 0);
-        EXPECT_TRUE(run.result.Complete());
-        EXPECT_EQ(run.items, UpTo(c.size));
-        EXPECT_EQ(run.result.items, static_cast<size_t>(c.size));
+        SCOPED_TRACE(testing::Message()
+                     << c.size << " claim " << c.claim.value_or(0) << " fail " << c.failOnCall);
+        FakeTable table;
+        table.size = c.size;
+        table.endFullBatchByStatus = c.endByStatus;
+        table.firstBatchClaim = c.claim;
+        table.failOnCall = c.failOnCall;
+        table.failStatus = c.status;
+        std::vector<int> items;
+        const EnumerateResult r = table.Read(items);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.Complete(), c.status == 0);
+        EXPECT_EQ(items, UpTo(c.delivered));
+        EXPECT_EQ(r.items, static_cast<size_t>(c.delivered));
         EXPECT_EQ(table.batchCalls, c.batchCalls);
     }
 }
 
-TEST(EnumerateBatches, CountsOutsideTheBatchAreClamped) {
-    const struct {
-        int16_t claim;
-        int delivered;
-    } cases[] = {
-        {1000, 60}, // taken as a full batch of 25: reading goes on, nothing past the batch
-        {INT16_MAX, 60},
-        {-3, 1}, // taken as an empty batch: the end
-        {INT16_MIN, 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.claim);
-        FakeTable table = Table(60);
-        table.claimOnCall[1] = c.claim;
-        const Outcome run = Batches(table);
-        EXPECT_EQ(run.result.status, 0);
-        EXPECT_EQ(run.items, UpTo(c.delivered));
-    }
-}
-
-TEST(EnumerateBatches, AnotherStatusStopsWithItAndKeepsWhatWasDelivered) {
-    const struct {
-        int failingCall; // 0: the first call
-        ServerStatus status;
-        int delivered;
-    } cases[] = {{0, kBusy, 0}, {1, kBusy, 1}, {3, kBusy, 51}, {2, 31010, 26}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.failingCall);
-        FakeTable table = Table(100);
-        table.statusOnCall[c.failingCall] = c.status;
-        const Outcome run = Batches(table);
-        EXPECT_EQ(table.batchCalls, c.failingCall);
-        EXPECT_EQ(run.result.status, c.status);
-        EXPECT_FALSE(run.result.Complete());
-        EXPECT_EQ(run.items, UpTo(c.delivered));
-    }
-}
-
 TEST(EnumerateBatches, TransportFailuresLeaveThroughTheCaller) {
-    FakeTable table = Table(100);
+    FakeTable table;
+    table.size = 100;
     table.throwOnCall = 2;
     std::vector<int> items;
-    auto enumerate = [&] {
-        EnumerateBatches<int, 25>(
-            [&](int& i) { return table.First(i); },
-            [&](std::span<int> b, int16_t& c) { return table.NextBatch(b, c); },
-            [&](const int& i) { items.push_back(i); });
-    };
-    EXPECT_THROW(enumerate(), dcerpc::RpcError);
+    EXPECT_THROW(table.Read(items), dcerpc::RpcError);
     EXPECT_EQ(items, UpTo(26));
 }
 
@@ -173,37 +144,27 @@ TEST(Enumerate, OneAtATimeUntilTheEndStatus) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.size << " " << c.endStatus << " " << c.sentAtEnd);
-        int position = 0;
+        // Each call also sees the item the previous one returned, as the
+        // group-member procedures need; the table steps on from it.
+        int calls = 0;
         auto step = [&](int& item) -> ServerStatus {
-            if (position == c.size)
+            if (++calls > 10) {
+                ADD_FAILURE() << "the table never ends";
+                return kBusy;
+            }
+            if (item + 1 == c.size)
                 return c.sentAtEnd;
-            item = position++;
+            ++item;
             return 0;
         };
         std::vector<int> items;
         const EnumerateResult r = Enumerate<int>(
-            step, step, [&](const int& i) { items.push_back(i); }, c.endStatus);
+            [&](int& item) { return c.size == 0 ? c.sentAtEnd : (item = 0, ServerStatus{0}); },
+            step, [&](const int& i) { items.push_back(i); }, c.endStatus);
         EXPECT_EQ(r.status, c.result);
         EXPECT_EQ(items, UpTo(c.size));
         EXPECT_EQ(r.items, static_cast<size_t>(c.size));
     }
-}
-
-TEST(Enumerate, EachCallSeesTheItemThePreviousOneReturned) {
-    // Group members: the record goes back in, so the server knows where it is.
-    std::vector<int> seen;
-    const EnumerateResult r = Enumerate<int>(
-        [](int& item) {
-            item = 10;
-            return ServerStatus{0};
-        },
-        [&](int& item) {
-            seen.push_back(item);
-            return item < 12 ? (++item, ServerStatus{0}) : kEnd;
-        },
-        [](const int&) {});
-    EXPECT_EQ(seen, (std::vector<int>{10, 11, 12}));
-    EXPECT_EQ(r.items, 3u);
 }
 
 // The entry enumeration asks for the kind and selection given, 25 at a time.
