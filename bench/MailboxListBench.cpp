@@ -1,6 +1,8 @@
 // Opening the mailbox list on a server with 10,000 mailboxes, over the real
 // RPC runtime on loopback: one FindFirstEntry and 400 FindNextEntries of 25,
-// then filling and sorting the list view. Measured beside
+// then filling and sorting the list view (OpenAndShowMailboxList also lays
+// the dialog out and paints it once, as opening it for the administrator
+// does). Measured beside
 //   MailboxEnumeration  the same 401 calls without any list, and
 //   RawRoundTrips       401 raw TCP round trips of the same sizes,
 // so the cost of the client and of the list shows against the floor.
@@ -89,6 +91,20 @@ void OpenMailboxList(benchmark::State& state) {
     state.counters["calls"] = kCalls;
 }
 BENCHMARK(OpenMailboxList)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void OpenAndShowMailboxList(benchmark::State& state) {
+    Fixture f;
+    for (auto _ : state) {
+        mailbox::MailboxListDialog dialog(f.session);
+        dialog.Load();
+        dialog.show();
+        QApplication::processEvents();
+        if (dialog.RowCount() != kMailboxes)
+            state.SkipWithError("not every mailbox was listed");
+    }
+    state.counters["calls"] = kCalls;
+}
+BENCHMARK(OpenAndShowMailboxList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void MailboxEnumeration(benchmark::State& state) {
     Fixture f;

@@ -6,12 +6,14 @@
 #include "mailbox/MailboxTypes.h"
 #include "ui_MailboxListDialog.h"
 
+#include "server/Enumerate.h"
 #include "server/ServerStatuses.h"
 #include "server/Session.h"
 #include "ui/LanguageModule.h"
 #include "ui/Messages.h"
 #include "ui/ReportListView.h"
 #include "ui/ResourceIds.h"
+#include "ui/RowTableModel.h"
 #include "ui/StringIds.h"
 #include "ui/WaitCursor.h"
 
@@ -19,40 +21,38 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <algorithm>
-#include <array>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace mailbox {
 namespace {
 
 constexpr int kColumns = 3;
 
-// The list entry carries its row: the tree owns the item and the item the
-// row, so both go when the entry is removed or the dialog is destroyed.
-class MailboxListItem : public QTreeWidgetItem {
-public:
-    explicit MailboxListItem(MailboxListRow r)
-        : QTreeWidgetItem(
-              QStringList{Latin1(r.name), Latin1(r.number), QString::fromUtf8(r.typeText.c_str())}),
-          row(std::move(r)) {}
+using MailboxRows = ui::RowTableModel<MailboxListRow>;
 
-    const std::string& Column(int column) const {
-        return column == 0 ? row.name : column == 1 ? row.number : row.typeText;
-    }
-    static QString Latin1(const std::string& s) {
-        return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-    }
-
-    MailboxListRow row;
-};
-
-MailboxListItem* ItemOf(QTreeWidgetItem* item) {
-    return static_cast<MailboxListItem*>(item);
+QString Latin1(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-MailboxListRow RowOf(const zax::EntrySummary& e) {
-    return {zax::GetText(e.Name), zax::GetText(e.Number),
-            MailboxTypeText(e.Type).toUtf8().toStdString()};
+// The type texts of one loading, each read from the language module the
+// first time a code turns up: a list holds few distinct codes.
+class TypeTexts {
+public:
+    const std::string& Of(int16_t type) {
+        for (const auto& [code, text] : texts_)
+            if (code == type)
+                return text;
+        return texts_.emplace_back(type, MailboxTypeText(type).toStdString()).second;
+    }
+
+private:
+    std::vector<std::pair<int16_t, std::string>> texts_;
+};
+
+MailboxListRow RowOf(const zax::EntrySummary& e, TypeTexts& types) {
+    return {zax::GetText(e.Name), zax::GetText(e.Number), types.Of(e.Type)};
 }
 
 } // namespace
@@ -62,15 +62,12 @@ MailboxListDialog::MailboxListDialog(zax::Session& session, QWidget* parent)
       form_(std::make_unique<Ui::MailboxListDialog>()) {
     form_->setupUi(this);
     ui::ReportListView* list = form_->list;
-    // No columns until the server has delivered a first entry.
-    list->setColumnCount(0);
-    list->setHeaderHidden(true);
-    // Sorting is ours: ascending only, byte by byte, on every header click.
-    list->setSortingEnabled(false);
-    list->header()->setSectionsClickable(true);
+    // A row is known by its mailbox number. No columns until the server has
+    // delivered a first entry.
+    rows_ = new MailboxRows(&MailboxListRow::number, list);
+    list->SetRowModel(rows_);
     list->header()->setStretchLastSection(false);
-    connect(list->header(), &QHeaderView::sectionClicked, this, [this](int c) { SortBy(c); });
-    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { OnChange(); });
+    connect(list, &QAbstractItemView::doubleClicked, this, [this] { OnChange(); });
     connect(form_->change, &QPushButton::clicked, this, [this] { OnChange(); });
     connect(form_->remove, &QPushButton::clicked, this, [this] { OnDelete(); });
 }
@@ -82,12 +79,11 @@ ui::ReportListView* MailboxListDialog::List() const {
 }
 
 int MailboxListDialog::RowCount() const {
-    return form_->list->topLevelItemCount();
+    return rows_->RowCount();
 }
 
-MailboxListRow* MailboxListDialog::RowAt(int index) const {
-    QTreeWidgetItem* item = form_->list->topLevelItem(index);
-    return item ? &ItemOf(item)->row : nullptr;
+const MailboxListRow* MailboxListDialog::RowAt(int index) const {
+    return index >= 0 && index < RowCount() ? &rows_->At(index) : nullptr;
 }
 
 int MailboxListDialog::Run() {
@@ -96,42 +92,27 @@ int MailboxListDialog::Run() {
 
 bool MailboxListDialog::Load() {
     ui::WaitCursor wait;
-    zax::VoiceMailServer& server = session_.Server();
-    const ui::StatusMessage endOfList[] = {{zax::StatusNoEntry, 0}};
-    QList<QTreeWidgetItem*> items;
-    bool ending = false;
-
-    zax::EntrySummary first{};
-    const auto kind = static_cast<int16_t>(zax::EntryKind::Mailbox);
-    const ui::CallResult start =
-        ui::GuardServerCall([&] { return server.FindFirstEntry(first, kind, 0); }, endOfList);
-    ending = start.outcome == ui::CallOutcome::TransportFailure;
-    if (start.Succeeded()) {
+    std::vector<MailboxListRow> rows;
+    TypeTexts types;
+    // The rows read before a failure stay listed.
+    const ui::CallResult read = ui::GuardServerCall([&] {
+        return zax::EnumerateEntries(
+                   session_.Server(), zax::EntryKind::Mailbox, 0,
+                   [&](const zax::EntrySummary& e) { rows.push_back(RowOf(e, types)); })
+            .status;
+    });
+    const bool ending = read.outcome == ui::CallOutcome::TransportFailure;
+    // Only a first entry brings the columns.
+    if (!rows.empty())
         CreateColumns();
-        items.append(new MailboxListItem(RowOf(first)));
-        std::array<zax::EntrySummary, kBatchSize> batch{};
-        int16_t count = 0;
-        do {
-            count = 0;
-            const ui::CallResult next = ui::GuardServerCall(
-                [&] { return server.FindNextEntries(batch, kBatchSize, count); }, endOfList);
-            ending = next.outcome == ui::CallOutcome::TransportFailure;
-            if (!next.Succeeded())
-                break;
-            // The count comes from the server: never read past the batch.
-            count = std::clamp<int16_t>(count, 0, kBatchSize);
-            for (int16_t i = 0; i < count; ++i)
-                items.append(new MailboxListItem(RowOf(batch[static_cast<size_t>(i)])));
-        } while (count > kBatchSize - 1);
-    }
-    form_->list->addTopLevelItems(items);
+    rows_->SetRows(std::move(rows));
 
     if (RowCount() == 0) {
         EnableRowButtons(false);
     } else {
         SortBy(0);
         form_->list->setFocus();
-        form_->list->setCurrentItem(form_->list->topLevelItem(0));
+        form_->list->SelectRow(0);
     }
     if (ending)
         EndDialog(ui::ControlId::Cancel);
@@ -140,22 +121,23 @@ bool MailboxListDialog::Load() {
 
 void MailboxListDialog::CreateColumns() {
     using namespace ui::StringId;
-    form_->list->setColumnCount(kColumns);
-    form_->list->setHeaderLabels({ui::LanguageModule::String(ColumnName),
-                                  ui::LanguageModule::String(ColumnNumber),
-                                  ui::LanguageModule::String(ColumnType)});
-    form_->list->setHeaderHidden(false);
+    using ui::LanguageModule;
+    rows_->SetColumns({
+        {LanguageModule::String(ColumnName), &MailboxListRow::name},
+        {LanguageModule::String(ColumnNumber), &MailboxListRow::number},
+        {LanguageModule::String(ColumnType), &MailboxListRow::typeText, ui::TextEncoding::Utf8},
+    });
 }
 
 bool MailboxListDialog::OnInitDialog() {
     TemplateDialog::OnInitDialog();
-    if (form_->list->columnCount() > 0) {
+    if (form_->list->ColumnCount() > 0) {
         // Three equal columns that together just fit the list, beside the
         // vertical scroll bar when the rows need one. The texts just filled
         // in change the buttons' widths, so the layout is settled first; the
         // scroll bar itself only shows later, so its room is reserved here.
         layout()->activate();
-        QTreeWidget* list = form_->list;
+        ui::ReportListView* list = form_->list;
         list->doItemsLayout();
         int available = list->maximumViewportSize().width();
         if (list->verticalScrollBar()->maximum() > 0)
@@ -172,44 +154,32 @@ void MailboxListDialog::EnableRowButtons(bool enable) {
 }
 
 void MailboxListDialog::SortBy(int column) {
-    QTreeWidget* list = form_->list;
-    if (column < 0 || column >= kColumns || list->topLevelItemCount() == 0)
-        return;
-    QTreeWidgetItem* current = list->currentItem();
-    QList<QTreeWidgetItem*> items = list->invisibleRootItem()->takeChildren();
-    // std::string compares its bytes as unsigned characters.
-    std::stable_sort(items.begin(), items.end(), [column](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return ItemOf(a)->Column(column) < ItemOf(b)->Column(column);
-    });
-    list->addTopLevelItems(items);
-    list->header()->setSortIndicatorShown(true);
-    list->header()->setSortIndicator(column, Qt::AscendingOrder);
-    if (current != nullptr)
-        list->setCurrentItem(current);
+    form_->list->SortByColumn(column);
 }
 
 void MailboxListDialog::OnChange() {
-    const auto selected = form_->list->selectedItems();
-    if (selected.isEmpty())
+    const MailboxListRow* selected = RowAt(form_->list->SelectedRow());
+    if (selected == nullptr)
         return;
-    MailboxListItem* item = ItemOf(selected.front());
-    CMbxProps sheet(session_, item->row.number, &item->row, this, SlotGeneral);
+    // The sheet writes the saved name into its row; the list shows it after.
+    MailboxListRow row = *selected;
+    CMbxProps sheet(session_, row.number, &row, this, SlotGeneral);
     sheet.Run();
-    item->setText(0, MailboxListItem::Latin1(item->row.name));
+    const std::string number = row.number;
+    rows_->UpdateRow(number, std::move(row));
 }
 
 void MailboxListDialog::OnDelete() {
-    const auto selected = form_->list->selectedItems();
-    if (selected.isEmpty())
+    const MailboxListRow* selected = RowAt(form_->list->SelectedRow());
+    if (selected == nullptr)
         return;
-    MailboxListItem* item = ItemOf(selected.front());
+    const std::string number = selected->number;
     const QString question = ui::LanguageModule::String(ui::StringId::DeletePrefix) +
-                             MailboxListItem::Latin1(item->row.number) + QStringLiteral(", ") +
-                             MailboxListItem::Latin1(item->row.name);
+                             Latin1(number) + QStringLiteral(", ") + Latin1(selected->name);
     if (ui::ShowMessage(question, ui::kStyleQuestion) != ui::kAnswerOk)
         return;
     zax::MailboxRecord record{};
-    zax::SetText(record.Number, item->row.number);
+    zax::SetText(record.Number, number);
     const ui::StatusMessage statuses[] = {
         {zax::StatusStillReferenced, ui::StringId::MailboxInUse},
         {zax::StatusSystemMailbox, ui::StringId::CannotDeleteSystemMailbox},
@@ -218,7 +188,7 @@ void MailboxListDialog::OnDelete() {
         CallServer([&] { return session_.Server().DeleteMailbox(record); }, statuses);
     if (!result.Succeeded())
         return;
-    delete item;
+    rows_->RemoveRow(number);
     if (RowCount() == 0)
         EnableRowButtons(false);
 }

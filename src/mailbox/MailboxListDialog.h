@@ -11,7 +11,8 @@ struct Session;
 }
 namespace ui {
 class ReportListView;
-}
+template <class Row> class RowTableModel;
+} // namespace ui
 namespace Ui {
 class MailboxListDialog;
 }
@@ -23,9 +24,6 @@ struct MailboxListRow;
 class MailboxListDialog : public ui::TemplateDialog {
     Q_OBJECT
 public:
-    // How many summaries one FindNextEntries call asks for.
-    static constexpr int kBatchSize = 25;
-
     explicit MailboxListDialog(zax::Session& session, QWidget* parent = nullptr);
     ~MailboxListDialog() override;
 
@@ -37,7 +35,8 @@ public:
 
     ui::ReportListView* List() const;
     int RowCount() const;
-    MailboxListRow* RowAt(int index) const;
+    // The row at `index` in the list's current order; null when out of range.
+    const MailboxListRow* RowAt(int index) const;
 
     void OnChange();
     void OnDelete();
@@ -53,6 +52,7 @@ private:
 
     zax::Session& session_;
     std::unique_ptr<Ui::MailboxListDialog> form_;
+    ui::RowTableModel<MailboxListRow>* rows_ = nullptr; // owned by the list
 };
 
 } // namespace mailbox

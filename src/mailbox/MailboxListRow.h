@@ -1,7 +1,8 @@
 #pragma once
-// One row of the mailbox list: the texts of its three columns. The list
-// owns it; the property sheet updates the name after each save so that the
-// list can show it when the sheet closes.
+// One row of the mailbox list: the texts of its three columns, as bytes,
+// known by its number. The list's model holds the rows; the property sheet
+// updates the name of the row it was opened for after each save, and the
+// list shows that row again when the sheet closes.
 
 #include <string>
 

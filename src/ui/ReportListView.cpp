@@ -1,83 +1,108 @@
 #include "ui/ReportListView.h"
 
+#include "ui/RowTableModel.h"
+
 #include <QHeaderView>
 
 namespace ui {
-namespace {
-constexpr int kDataRole = Qt::UserRole + 1;
-}
 
-ReportListView::ReportListView(QWidget* parent) : QTreeWidget(parent) {
+ReportListView::ReportListView(QWidget* parent) : QTreeView(parent) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSortingEnabled(true);
-    sortByColumn(-1, Qt::AscendingOrder); // rows stay in insertion order until a header is clicked
+    // Sorting is ours (ascending only, by bytes): the view must not ask the
+    // model to sort, and the indicator shows once a header has been clicked.
+    setSortingEnabled(false);
+    header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(false);
-    connect(header(), &QHeaderView::sectionClicked, this,
-            [this] { header()->setSortIndicatorShown(true); });
-    connect(this, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item, int) { emit RowActivated(indexOfTopLevelItem(item)); });
+    setHeaderHidden(true);
+    connect(header(), &QHeaderView::sectionClicked, this, [this](int c) { SortByColumn(c); });
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { emit RowActivated(index.row()); });
 }
 
 ReportListView::~ReportListView() = default;
 
-void ReportListView::SetColumns(const QStringList& headers) {
-    setColumnCount(static_cast<int>(headers.size()));
-    setHeaderLabels(headers);
-}
-
-int ReportListView::InsertRow(const QStringList& cells, qint64 key) {
-    auto* item = new QTreeWidgetItem(cells);
-    item->setData(0, kDataRole, key);
-    addTopLevelItem(item);
-    return indexOfTopLevelItem(item);
-}
-
-void ReportListView::RemoveRow(int row) {
-    delete takeTopLevelItem(row);
-}
-
-void ReportListView::SetItemText(int row, int column, const QString& text) {
-    if (QTreeWidgetItem* item = topLevelItem(row)) {
-        item->setText(column, text);
+void ReportListView::SetRowModel(RowTableModelBase* model) {
+    if (rows_ != nullptr)
+        disconnect(rows_, nullptr, this, nullptr);
+    rows_ = model;
+    setModel(model);
+    if (model != nullptr) {
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
+                [this] { keyAcrossReset_ = SelectedKey(); });
+        connect(model, &QAbstractItemModel::modelReset, this, [this] {
+            ShowHeaderWhenColumns();
+            if (keyAcrossReset_)
+                SelectKey(*keyAcrossReset_);
+            keyAcrossReset_.reset();
+        });
     }
+    ShowHeaderWhenColumns();
 }
 
-QString ReportListView::ItemText(int row, int column) const {
-    const QTreeWidgetItem* item = topLevelItem(row);
-    return item != nullptr ? item->text(column) : QString();
+void ReportListView::ShowHeaderWhenColumns() {
+    setHeaderHidden(ColumnCount() == 0);
 }
 
-qint64 ReportListView::ItemData(int row) const {
-    const QTreeWidgetItem* item = topLevelItem(row);
-    return item != nullptr ? item->data(0, kDataRole).toLongLong() : 0;
+int ReportListView::RowCount() const {
+    return rows_ != nullptr ? rows_->RowCount() : 0;
+}
+
+int ReportListView::ColumnCount() const {
+    return rows_ != nullptr ? rows_->ColumnCount() : 0;
+}
+
+QString ReportListView::CellText(int row, int column) const {
+    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
+        return {};
+    return rows_->CellText(row, column);
 }
 
 int ReportListView::SelectedRow() const {
-    const auto selected = selectedItems();
-    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.front());
+    if (selectionModel() == nullptr)
+        return -1;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.front().row();
 }
 
 void ReportListView::SelectRow(int row) {
-    if (QTreeWidgetItem* item = topLevelItem(row)) {
-        setCurrentItem(item);
-        scrollToItem(item);
-    } else {
-        clearSelection();
+    if (selectionModel() == nullptr)
+        return;
+    if (row < 0 || row >= RowCount()) {
+        selectionModel()->clearSelection();
+        return;
     }
+    const QModelIndex index = rows_->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+    scrollTo(index);
 }
 
-int ReportListView::FindRow(qint64 key) const {
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        if (topLevelItem(i)->data(0, kDataRole).toLongLong() == key) {
-            return i;
-        }
-    }
-    return -1;
+std::optional<std::string> ReportListView::SelectedKey() const {
+    const int row = SelectedRow();
+    if (row < 0)
+        return std::nullopt;
+    return std::string(rows_->KeyAt(row));
+}
+
+bool ReportListView::SelectKey(std::string_view key) {
+    const int row = rows_ != nullptr ? rows_->FindKey(key) : -1;
+    SelectRow(row);
+    return row >= 0;
+}
+
+void ReportListView::SortByColumn(int column) {
+    if (RowCount() == 0 || column < 0 || column >= ColumnCount())
+        return;
+    rows_->SortByColumn(column);
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(column, Qt::AscendingOrder);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 } // namespace ui

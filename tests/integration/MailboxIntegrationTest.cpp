@@ -42,9 +42,7 @@ struct Connection {
 };
 
 void SelectNumber(MailboxListDialog& d, const char* number) {
-    for (int i = 0; i < d.RowCount(); ++i)
-        if (d.List()->topLevelItem(i)->text(1) == number)
-            d.List()->setCurrentItem(d.List()->topLevelItem(i));
+    d.List()->SelectKey(number);
 }
 
 class MailboxOverLoopback : public ::testing::Test {
@@ -92,7 +90,7 @@ TEST_F(MailboxOverLoopback, ListChangeAndDeleteReachTheServerAndItsStateFile) {
                     ClickButton(sheet, ui::ControlId::Ok);
                 });
                 ClickButton(d, ListCtl::Change);
-                changedRow = d.List()->currentItem()->text(0);
+                changedRow = d.List()->CellText(d.List()->SelectedRow(), 0);
                 SelectNumber(d, "2024");
                 ClickButton(d, ListCtl::Delete);
                 rowsAfterDelete = d.RowCount();

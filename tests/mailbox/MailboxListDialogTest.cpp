@@ -36,14 +36,15 @@ protected:
     }
     static QStringList Column(MailboxListDialog& d, int column) {
         QStringList texts;
-        for (int i = 0; i < d.List()->topLevelItemCount(); ++i)
-            texts << d.List()->topLevelItem(i)->text(column);
+        for (int i = 0; i < d.List()->RowCount(); ++i)
+            texts << d.List()->CellText(i, column);
         return texts;
     }
-    void SelectNumber(MailboxListDialog& d, const QString& number) {
-        for (int i = 0; i < d.RowCount(); ++i)
-            if (d.List()->topLevelItem(i)->text(1) == number)
-                d.List()->setCurrentItem(d.List()->topLevelItem(i));
+    static void SelectNumber(MailboxListDialog& d, const std::string& number) {
+        ASSERT_TRUE(d.List()->SelectKey(number)) << number;
+    }
+    static QString Selected(MailboxListDialog& d, int column) {
+        return d.List()->CellText(d.List()->SelectedRow(), column);
     }
 };
 
@@ -70,7 +71,7 @@ TEST_F(MailboxListTest, EmptyTableShowsNoColumnsNoMessageAndDisablesTheButtons) 
     Use(Subscribers(0));
     auto dialog = Open();
     EXPECT_EQ(dialog->RowCount(), 0);
-    EXPECT_EQ(dialog->List()->columnCount(), 0);
+    EXPECT_EQ(dialog->List()->ColumnCount(), 0);
     EXPECT_TRUE(dialog->List()->isHeaderHidden());
     EXPECT_FALSE(Button(*dialog, ListCtl::Change)->isEnabled());
     EXPECT_FALSE(Button(*dialog, ListCtl::Delete)->isEnabled());
@@ -100,11 +101,12 @@ TEST_F(MailboxListTest, ServerErrorsShowTheStatusAndKeepTheRowsRead) {
 
 TEST_F(MailboxListTest, ThreeEqualColumnsSortedByNameWithTheFirstRowSelected) {
     auto dialog = Open();
-    ASSERT_EQ(dialog->List()->columnCount(), 3);
-    const QTreeWidgetItem* header = dialog->List()->headerItem();
-    EXPECT_EQ(header->text(0), "Name");
-    EXPECT_EQ(header->text(1), "Number");
-    EXPECT_EQ(header->text(2), "Type");
+    ASSERT_EQ(dialog->List()->ColumnCount(), 3);
+    EXPECT_FALSE(dialog->List()->isHeaderHidden());
+    const QAbstractItemModel* model = dialog->List()->model();
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Name");
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Number");
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Type");
     QApplication::processEvents(); // lets the scroll bars settle
     const int width = dialog->List()->columnWidth(0);
     EXPECT_EQ(dialog->List()->columnWidth(1), width);
@@ -116,10 +118,10 @@ TEST_F(MailboxListTest, ThreeEqualColumnsSortedByNameWithTheFirstRowSelected) {
     EXPECT_EQ(names.size(), static_cast<qsizetype>(sim->state().mailboxes.size()));
     EXPECT_EQ(names.front(), "ANDERSON,MARY");
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
-    EXPECT_EQ(dialog->List()->currentItem(), dialog->List()->topLevelItem(0));
-    EXPECT_TRUE(dialog->List()->topLevelItem(0)->isSelected());
+    EXPECT_EQ(dialog->List()->currentIndex().row(), 0);
+    EXPECT_EQ(dialog->List()->SelectedRow(), 0);
     SelectNumber(*dialog, "4000");
-    EXPECT_EQ(dialog->List()->currentItem()->text(2), "AMIS");
+    EXPECT_EQ(Selected(*dialog, 2), "AMIS");
 }
 
 TEST_F(MailboxListTest, SortingIsAscendingByteWiseOnEveryHeaderClick) {
@@ -133,6 +135,7 @@ TEST_F(MailboxListTest, SortingIsAscendingByteWiseOnEveryHeaderClick) {
     // Upper case before lower case, "_" between them: the bytes decide.
     EXPECT_EQ(Column(*dialog, 0),
               (QStringList{"SMITH", "Smith", "ZED", "_UNDER", "adam", "smith"}));
+    SelectNumber(*dialog, "210");
     QHeaderView* header = dialog->List()->header();
     for (int click = 0; click < 2; ++click) { // a second click sorts the same way again
         emit header->sectionClicked(1);
@@ -141,6 +144,7 @@ TEST_F(MailboxListTest, SortingIsAscendingByteWiseOnEveryHeaderClick) {
     emit header->sectionClicked(2);
     EXPECT_EQ(Column(*dialog, 2).front(), "AMIS");
     EXPECT_EQ(Column(*dialog, 2).back(), "Subscriber");
+    EXPECT_EQ(Selected(*dialog, 0), "Smith"); // the selection went with its row
 }
 
 TEST_F(MailboxListTest, DeleteAsksThenSendsOnlyTheNumber) {
@@ -208,21 +212,21 @@ TEST_F(MailboxListTest, ChangeOpensTheSheetAndTheRowShowsTheSavedName) {
     });
     Button(*dialog, ListCtl::Change)->click();
     EXPECT_EQ(caption, "Mailbox Administration - 2002");
-    EXPECT_EQ(dialog->List()->currentItem()->text(0), "BAKER,TOM");
+    EXPECT_EQ(Selected(*dialog, 0), "BAKER,TOM");
+    EXPECT_EQ(Selected(*dialog, 1), "2002");
     EXPECT_EQ(zax::GetText(sim->state().FindMailbox("2002")->Name), "BAKER,TOM");
 
     // A double click opens it too.
     bool opened = false;
     WhenModal<CMbxProps>([&opened](CMbxProps&) { opened = true; });
-    QTreeWidgetItem* item = dialog->List()->currentItem();
-    emit dialog->List()->itemDoubleClicked(item, 0);
+    emit dialog->List()->doubleClicked(dialog->List()->currentIndex());
     EXPECT_TRUE(opened);
 }
 
 TEST_F(MailboxListTest, TypesWithoutPagesGetAMessageInsteadOfAnEmptySheet) {
     Use(WithMailboxes({{"2000", "ODD,BOX", 7}}));
     auto dialog = Open();
-    EXPECT_EQ(dialog->List()->topLevelItem(0)->text(2), "-------");
+    EXPECT_EQ(dialog->List()->CellText(0, 2), "-------");
     Button(*dialog, ListCtl::Change)->click(); // would hang if a sheet were run
     EXPECT_EQ(messages,
               QStringList{"This type of mailbox has no properties that can be changed here"});

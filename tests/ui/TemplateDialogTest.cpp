@@ -2,7 +2,6 @@
 
 #include "ui/LanguageModule.h"
 #include "ui/Messages.h"
-#include "ui/ReportListView.h"
 #include "ui/SortedListBox.h"
 #include "ui/StringIds.h"
 #include "ui/UiHooks.h"
@@ -129,23 +128,6 @@ TEST(SortedListBox, SortsWithoutRegardToCaseAndKeepsTabStops) {
     box.SetTabStops({60, 120});
     ASSERT_EQ(box.TabStopPixels().size(), 2u);
     EXPECT_LT(box.TabStopPixels()[0], box.TabStopPixels()[1]);
-}
-
-TEST(ReportListView, RowKeysFollowTheirRowsThroughSorting) {
-    ReportListView view;
-    view.SetColumns({"Name", "Number", "Type"});
-    view.InsertRow({"zed", "300", "Subscriber"}, 300);
-    view.InsertRow({"amy", "100", "AMIS"}, 100);
-    EXPECT_EQ(view.ItemText(0, 0), "zed"); // insertion order until a header is clicked
-    view.sortByColumn(0, Qt::AscendingOrder);
-    EXPECT_EQ(view.ItemText(0, 0), "amy");
-    EXPECT_EQ(view.ItemData(0), 100);
-    EXPECT_EQ(view.FindRow(300), 1);
-    view.SelectRow(1);
-    EXPECT_EQ(view.SelectedRow(), 1);
-    view.RemoveRow(0);
-    EXPECT_EQ(view.RowCount(), 1);
-    EXPECT_EQ(view.FindRow(100), -1);
 }
 
 TEST(WaitCursor, RestoresThePreviousCursorEvenOnException) {
