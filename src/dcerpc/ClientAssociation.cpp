@@ -63,9 +63,11 @@ CallReply ClientAssociation::Call(uint16_t opnum, std::span<const uint8_t> stub)
     try {
         return ReadReply(callId);
     } catch (const RpcError& e) {
-        // After a malformed or lost reply the stream position is unknown: start afresh next call.
-        if (e.status() != RpcStatus::ProcNumOutOfRange && e.status() != RpcStatus::InvalidHandle &&
-            e.status() != RpcStatus::UnknownInterface)
+        // After a malformed or lost reply the stream position is unknown: start
+        // afresh next call. A fault is a whole answer that ends the call
+        // cleanly, so the association (and the context handles the server keeps
+        // for it) stays.
+        if (!e.isFault())
             socket_.Close();
         throw;
     }
@@ -84,7 +86,7 @@ CallReply ClientAssociation::ReadReply(uint32_t callId) {
                                 std::to_string(callId));
         if (h.ptype == PType::Fault) {
             CallFragment f = DecodeCallFragment(h, pdu);
-            throw RpcError(StatusFromFault(f.status), "server fault");
+            throw RpcError::Fault(StatusFromFault(f.status), (h.flags & PfcDidNotExecute) != 0);
         }
         if (h.ptype != PType::Response)
             throw ProtocolError("unexpected PDU type " + std::to_string(static_cast<int>(h.ptype)));

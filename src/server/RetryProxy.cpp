@@ -4,18 +4,31 @@
 
 namespace zax {
 
+namespace {
+// Only a call that did not run may be sent again (a repeated voice chunk write
+// would store its data twice): a connection that broke before any reply came,
+// or a fault the server flagged as raised before the procedure ran. Any other
+// fault, and a call that ran out of time, may have had its effect.
+bool MayRepeat(const dcerpc::RpcError& e) {
+    if (e.isFault())
+        return e.didNotExecute();
+    return e.status() == dcerpc::RpcStatus::CallFailed;
+}
+} // namespace
+
 template <class Fn> uint32_t RetryProxy::Run(Fn&& call) {
     uint32_t result = 0;
     int attempts = 0;
-    while (attempts < RetryCount) {
+    bool repeat = true;
+    while (repeat && attempts < RetryCount) {
+        repeat = false;
         try {
             result = static_cast<uint32_t>(call());
         } catch (const dcerpc::RpcError& e) {
             result = e.status();
+            repeat = MayRepeat(e);
         }
         ++attempts;
-        if (result != dcerpc::RpcStatus::CallFailed)
-            break;
     }
     lastAttempts_ = attempts;
     return result;

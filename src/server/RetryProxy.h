@@ -1,8 +1,10 @@
 #pragma once
-// Repeats a call that failed because the connection broke (RPC status 1726),
-// at most RetryCount attempts in all. Each operation has the procedure's
-// parameters and a 32-bit result: the procedure's status widened without
-// sign, or the RPC status of a transport failure. It shows no message.
+// Repeats a call that did not execute, at most RetryCount attempts in all: one
+// whose connection broke before a reply came (RPC status 1726), or one the
+// server answered with a fault flagged "did not execute". Each operation has
+// the procedure's parameters and a 32-bit result: the procedure's status
+// widened without sign, or the RPC status of a transport failure or fault.
+// It shows no message.
 
 #include "server/VoiceMailServer.h"
 

@@ -41,6 +41,11 @@ public:
         case 2:
             WriteContextHandle(out, handles.Create(ctx.association, 1, [this] { ++rundowns; }));
             return;
+        case 3: { // answer with the fault the request names
+            uint32_t status = in.U32();
+            bool notExecuted = in.U8() != 0;
+            throw RpcFault{status, notExecuted};
+        }
         default:
             throw RpcFault{NcaStatus::OpRangeError};
         }
@@ -111,6 +116,54 @@ TEST(Loopback, UnservedOpnumIsAFaultAndTheAssociationSurvives) {
     EXPECT_EQ(StatusOf([&] { c.Call(42, {}); }), RpcStatus::ProcNumOutOfRange);
     EXPECT_TRUE(c.connected());
     ExpectEcho(c, 5);
+}
+
+TEST(Loopback, FaultsArriveWithTheirOwnCodeAndFlagAndTheAssociationSurvives) {
+    struct Case {
+        uint32_t nca;
+        bool notExecuted;
+        uint32_t status;
+    } cases[] = {
+        {NcaStatus::OpRangeError, true, RpcStatus::ProcNumOutOfRange},
+        {NcaStatus::OpRangeError, false, RpcStatus::ProcNumOutOfRange},
+        {0x1c00001b, false, 0x1c00001b}, // not one the client knows: never 1726
+        {0x1c000012, true, 0x1c000012},
+        {RpcStatus::CallFailed, false, RpcStatus::CallFailed},
+    };
+    Loopback lb;
+    auto c = lb.Client();
+    for (auto& k : cases) {
+        NdrWriter w;
+        w.U32(k.nca);
+        w.U8(k.notExecuted);
+        try {
+            c.Call(3, w.bytes());
+            ADD_FAILURE() << "no fault for " << std::hex << k.nca;
+        } catch (const RpcError& e) {
+            EXPECT_EQ(e.status(), k.status) << std::hex << k.nca;
+            EXPECT_TRUE(e.isFault()) << std::hex << k.nca;
+            EXPECT_EQ(e.didNotExecute(), k.notExecuted) << std::hex << k.nca;
+        }
+        EXPECT_TRUE(c.connected()) << std::hex << k.nca;
+    }
+    ExpectEcho(c, 5);
+}
+
+TEST(Loopback, RequestOnAContextNeverBoundIsAFaultFlaggedNotExecuted) {
+    Loopback lb;
+    TcpSocket s;
+    ASSERT_TRUE(s.Connect("127.0.0.1", lb.port));
+    BindBody bind;
+    bind.contexts.push_back({0, kEcho, {NdrSyntax()}});
+    ASSERT_TRUE(s.SendAll(EncodeBind(PType::Bind, 1, bind)));
+    ASSERT_FALSE(ReadFragment(s).empty());
+    ASSERT_TRUE(s.SendAll(EncodeRequest(2, 7, 1, {}, DefaultMaxFrag)[0]));
+    auto pdu = ReadFragment(s);
+    ASSERT_FALSE(pdu.empty());
+    PduHeader h = DecodeHeader(pdu);
+    ASSERT_EQ(h.ptype, PType::Fault);
+    EXPECT_NE(h.flags & PfcDidNotExecute, 0);
+    EXPECT_EQ(DecodeCallFragment(h, pdu).status, NcaStatus::UnknownInterface);
 }
 
 TEST(Loopback, UnknownInterfaceIsRefusedAtBind) {
