@@ -140,8 +140,10 @@ ParsedTower ParseTower(std::span<const uint8_t> octets) {
     return t;
 }
 
-uint16_t EptMap(const std::string& address, uint16_t epmPort, const SyntaxId& iface) {
+uint16_t EptMap(const std::string& address, uint16_t epmPort, const SyntaxId& iface,
+                const CallTimeouts& timeouts) {
     ClientAssociation epm(address, EndpointMapperSyntax(), [epmPort] { return epmPort; });
+    epm.SetTimeouts(timeouts);
     NdrWriter w;
     w.U32(1); // object: a nil UUID
     w.Guid(Uuid{});

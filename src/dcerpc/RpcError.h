@@ -1,8 +1,8 @@
 #pragma once
 // Transport failures of the RPC runtime. Server statuses are return values;
 // anything that goes wrong below them (no connection, lost connection,
-// malformed reply, fault PDU) is thrown as an RpcError carrying the RPC status
-// number the client acts on.
+// malformed reply, no reply in time, fault PDU) is thrown as an RpcError
+// carrying the RPC status number the client acts on.
 
 #include <cstdint>
 #include <stdexcept>
@@ -20,6 +20,7 @@ inline constexpr uint32_t CallFailedDne = 1727;
 inline constexpr uint32_t ProtocolError = 1728;
 inline constexpr uint32_t ProcNumOutOfRange = 1745;
 inline constexpr uint32_t InvalidBinding = 1702;
+inline constexpr uint32_t CallCancelled = 1818; // no reply within the call's time limit
 } // namespace RpcStatus
 
 // Fault codes carried in fault PDUs (nca_s_*).

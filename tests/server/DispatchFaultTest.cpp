@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 using namespace zax;
 
 namespace {
@@ -41,6 +43,7 @@ TEST(DispatchFaults, OnlyFaultsRaisedBeforeTheProcedureRunsAreFlaggedNotExecuted
     const uint16_t port = server.Listen("127.0.0.1", 0);
     server.Start();
     dcerpc::ClientAssociation client("127.0.0.1", ZaxInterfaceSyntax(), [port] { return port; });
+    client.SetTimeouts({std::chrono::seconds(5), std::chrono::seconds(5)});
 
     const std::vector<uint8_t> truncated = {1, 2, 3}; // GetMailbox needs a whole record
     struct Case {
