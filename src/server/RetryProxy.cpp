@@ -1,6 +1,7 @@
 #include "server/RetryProxy.h"
 
 #include "dcerpc/RpcError.h"
+#include "server/Session.h"
 
 namespace zax {
 
@@ -45,5 +46,32 @@ uint32_t RetryProxy::FindFirstEntry(EntrySummary& entry) {
 #define ZAX_RETRY_Direct(op, name, R, n, ...)
 #define ZAX_DEFINE_RETRY(op, name, R, retry, n, ...) ZAX_RETRY_##retry(op, name, R, n, __VA_ARGS__)
 ZAX_CATALOGUE(ZAX_DEFINE_RETRY)
+
+namespace {
+// Each procedure goes to the process-wide session's server as it is now.
+class SessionServer : public VoiceMailServer {
+public:
+#define ZAX_FORWARD_TO_SESSION(op, name, R, retry, n, ...)                                         \
+    ResultOf<R> name(ZAX_PARAMS(n, __VA_ARGS__)) override {                                        \
+        return Target().name(ZAX_ARGS(n));                                                         \
+    }
+    ZAX_CATALOGUE(ZAX_FORWARD_TO_SESSION)
+#undef ZAX_FORWARD_TO_SESSION
+
+private:
+    static VoiceMailServer& Target() {
+        VoiceMailServer* server = CurrentSession().server;
+        if (server == nullptr)
+            throw dcerpc::RpcError(dcerpc::RpcStatus::InvalidBinding, "no server binding yet");
+        return *server;
+    }
+};
+} // namespace
+
+RetryProxy& TheRetryProxy() {
+    static SessionServer server;
+    static RetryProxy proxy(server);
+    return proxy;
+}
 
 } // namespace zax

@@ -39,4 +39,11 @@ private:
     int lastAttempts_ = 0;
 };
 
+// The process-wide proxy every call site uses: made on first use and kept
+// until the program ends. It calls whatever server the process-wide session
+// holds at the time of each call, so a new log-in (or a test that puts an
+// in-process server there) needs no new proxy. Without a server the result
+// is 1702 (invalid binding).
+RetryProxy& TheRetryProxy();
+
 } // namespace zax

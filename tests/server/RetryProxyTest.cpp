@@ -1,6 +1,7 @@
 #include "server/RetryProxy.h"
 #include "UnservedServer.h"
 #include "dcerpc/RpcError.h"
+#include "server/Session.h"
 
 #include <gtest/gtest.h>
 
@@ -106,4 +107,30 @@ TEST(RetryProxy, FindFirstEntryAsksForMailboxesWithoutSelection) {
     EXPECT_EQ(server.lastKind, 1);
     EXPECT_EQ(server.lastFlag, 0);
     EXPECT_EQ(server.calls, 2);
+}
+
+TEST(RetryProxy, ProcessWideProxyIsMadeOnceAndCallsTheSessionsServerOfTheMoment) {
+    Session& session = CurrentSession();
+    VoiceMailServer* saved = session.server;
+    RetryProxy& proxy = TheRetryProxy();
+    EXPECT_EQ(&proxy, &TheRetryProxy());
+    MailboxRecord rec{};
+
+    session.server = nullptr;
+    EXPECT_EQ(proxy.GetMailbox(rec), dcerpc::RpcStatus::InvalidBinding) << "no server yet";
+    EXPECT_EQ(proxy.lastAttempts(), 1);
+
+    ScriptedServer first;
+    first.script = {T(1726), S(0)};
+    session.server = &first;
+    EXPECT_EQ(proxy.GetMailbox(rec), 0u);
+    EXPECT_EQ(first.calls, 2);
+
+    ScriptedServer second; // a new log-in: the same proxy follows the session
+    second.script = {S(31012)};
+    session.server = &second;
+    EXPECT_EQ(proxy.GetMailbox(rec), 31012u);
+    EXPECT_EQ(second.calls, 1);
+    EXPECT_EQ(first.calls, 2);
+    session.server = saved;
 }
