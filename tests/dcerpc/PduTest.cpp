@@ -91,7 +91,7 @@ TEST(Pdu, FaultStatusesMapToWindowsNumbersOrKeepTheirValue) {
     } cases[] = {
         {NcaStatus::OpRangeError, 1745}, {NcaStatus::UnknownInterface, 1717},
         {NcaStatus::ContextMismatch, 6}, {NcaStatus::ProtoError, 1728},
-        {0x1c000012, 0x1c000012}, // nca_s_fault_unspec: unknown here, passed on
+        {0x1c000012, 0x1c000012}, // no Windows number known here: passed on
         {0x1c00001b, 0x1c00001b},        {5, 5},
         {0x80000001, 0x80000001},
     };
