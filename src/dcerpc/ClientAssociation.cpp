@@ -3,8 +3,21 @@
 #include "dcerpc/RpcError.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace dcerpc {
+
+CallTimeouts DefaultCallTimeouts() {
+    CallTimeouts t;
+    if (const char* env = std::getenv("ZAXMGR_RPC_TIMEOUT_MS"); env && *env) {
+        char* end = nullptr;
+        const long long ms = std::strtoll(env, &end, 10);
+        constexpr long long kDay = 24LL * 60 * 60 * 1000; // keeps now() + limit far from overflow
+        if (*end == '\0' && ms > 0)
+            t.connect = t.reply = std::chrono::milliseconds(std::min(ms, kDay));
+    }
+    return t;
+}
 
 ClientAssociation::ClientAssociation(std::string address, SyntaxId iface, PortResolver resolvePort)
     : address_(std::move(address)), iface_(iface), resolvePort_(std::move(resolvePort)) {}
@@ -15,9 +28,13 @@ void ClientAssociation::Disconnect() {
 
 void ClientAssociation::Connect() {
     uint16_t port = resolvePort_(); // throws 1722 itself when the interface cannot be mapped
+    // The connection and the bind share one time limit: nothing of the call
+    // has been sent yet, so running out of it is "server unavailable".
+    socket_.SetDeadline(Clock::now() + timeouts_.connect);
     if (!socket_.Connect(address_, port))
         throw RpcError(RpcStatus::ServerUnavailable,
-                       "cannot connect to " + address_ + ":" + std::to_string(port));
+                       (socket_.TimedOut() ? "no answer in time from " : "cannot connect to ") +
+                           address_ + ":" + std::to_string(port));
     try {
         Bind();
     } catch (...) {
@@ -36,7 +53,9 @@ void ClientAssociation::Bind() {
         throw RpcError(RpcStatus::ServerUnavailable, "connection lost while binding");
     std::vector<uint8_t> pdu = ReadFragment(socket_);
     if (pdu.empty())
-        throw RpcError(RpcStatus::ServerUnavailable, "connection lost while binding");
+        throw RpcError(RpcStatus::ServerUnavailable, socket_.TimedOut()
+                                                         ? "no answer to the bind in time"
+                                                         : "connection lost while binding");
     PduHeader h = DecodeHeader(pdu);
     if (h.ptype == PType::BindNak)
         throw RpcError(RpcStatus::UnknownInterface, "bind rejected");
@@ -53,22 +72,36 @@ void ClientAssociation::Bind() {
 CallReply ClientAssociation::Call(uint16_t opnum, std::span<const uint8_t> stub) {
     if (!socket_.IsOpen())
         Connect();
+    // One limit for the whole exchange, sending included: a server that stops
+    // reading or answers a byte at a time still ends the call in time.
+    socket_.SetDeadline(Clock::now() + timeouts_.reply);
     const uint32_t callId = nextCallId_++;
     for (const auto& frag : EncodeRequest(callId, 0, opnum, stub, xmitFrag_)) {
         if (!socket_.SendAll(frag)) {
             socket_.Close();
-            throw RpcError(RpcStatus::CallFailed, "connection lost while sending");
+            throw LostOrLate("connection lost while sending");
         }
     }
     try {
         return ReadReply(callId);
     } catch (const RpcError& e) {
-        // After a malformed or lost reply the stream position is unknown: start afresh next call.
-        if (e.status() != RpcStatus::ProcNumOutOfRange && e.status() != RpcStatus::InvalidHandle &&
-            e.status() != RpcStatus::UnknownInterface)
+        // After a malformed, lost or late reply the stream position is unknown:
+        // start afresh next call. A fault is a whole answer that ends the call
+        // cleanly, so the association (and the context handles the server keeps
+        // for it) stays.
+        if (!e.isFault())
             socket_.Close();
         throw;
     }
+}
+
+RpcError ClientAssociation::LostOrLate(const std::string& lost) const {
+    // A call out of time may still run (or have run) on the server, so it gets
+    // a status that nobody repeats; a broken connection keeps 1726.
+    if (socket_.TimedOut())
+        return RpcError(RpcStatus::CallCancelled,
+                        "no reply within " + std::to_string(timeouts_.reply.count()) + " ms");
+    return RpcError(RpcStatus::CallFailed, lost);
 }
 
 CallReply ClientAssociation::ReadReply(uint32_t callId) {
@@ -77,14 +110,14 @@ CallReply ClientAssociation::ReadReply(uint32_t callId) {
     for (;;) {
         std::vector<uint8_t> pdu = ReadFragment(socket_);
         if (pdu.empty())
-            throw RpcError(RpcStatus::CallFailed, "connection lost during the call");
+            throw LostOrLate("connection lost during the call");
         PduHeader h = DecodeHeader(pdu);
         if (h.callId != callId)
             throw ProtocolError("reply for call " + std::to_string(h.callId) + ", expected " +
                                 std::to_string(callId));
         if (h.ptype == PType::Fault) {
             CallFragment f = DecodeCallFragment(h, pdu);
-            throw RpcError(StatusFromFault(f.status), "server fault");
+            throw RpcError::Fault(StatusFromFault(f.status), (h.flags & PfcDidNotExecute) != 0);
         }
         if (h.ptype != PType::Response)
             throw ProtocolError("unexpected PDU type " + std::to_string(static_cast<int>(h.ptype)));

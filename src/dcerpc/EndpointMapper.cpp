@@ -140,8 +140,10 @@ ParsedTower ParseTower(std::span<const uint8_t> octets) {
     return t;
 }
 
-uint16_t EptMap(const std::string& address, uint16_t epmPort, const SyntaxId& iface) {
+uint16_t EptMap(const std::string& address, uint16_t epmPort, const SyntaxId& iface,
+                const CallTimeouts& timeouts) {
     ClientAssociation epm(address, EndpointMapperSyntax(), [epmPort] { return epmPort; });
+    epm.SetTimeouts(timeouts);
     NdrWriter w;
     w.U32(1); // object: a nil UUID
     w.Guid(Uuid{});
@@ -199,15 +201,20 @@ void EndpointMapperService::Register(const SyntaxId& iface, uint16_t port, uint3
 void EndpointMapperService::Dispatch(const CallContext&, uint16_t opnum, NdrReader& in,
                                      NdrWriter& out) {
     if (opnum != EptMapOpnum)
-        throw RpcFault{NcaStatus::OpRangeError};
-    if (in.U32() != 0) // object UUID, not used for the lookup
-        in.Guid();
+        throw RpcFault{NcaStatus::OpRangeError, true};
     std::optional<ParsedTower> wanted;
-    if (in.U32() != 0)
-        wanted = ParseTower(ReadTower(in));
-    in.Align(4);
-    ReadContextHandle(in);
-    uint32_t maxTowers = in.U32();
+    uint32_t maxTowers = 0;
+    try {
+        if (in.U32() != 0) // object UUID, not used for the lookup
+            in.Guid();
+        if (in.U32() != 0)
+            wanted = ParseTower(ReadTower(in));
+        in.Align(4);
+        ReadContextHandle(in);
+        maxTowers = in.U32();
+    } catch (const RpcError&) {
+        throw RpcFault{NcaStatus::ProtoError, true};
+    }
 
     std::vector<std::vector<uint8_t>> towers;
     if (wanted) {

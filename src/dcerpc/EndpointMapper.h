@@ -3,6 +3,7 @@
 // interface's TCP port through it; the server side answers for the
 // interfaces registered with it.
 
+#include "dcerpc/ClientAssociation.h"
 #include "dcerpc/RpcServer.h"
 #include "dcerpc/Uuid.h"
 
@@ -37,8 +38,10 @@ struct ParsedTower {
 ParsedTower ParseTower(std::span<const uint8_t> octets);
 
 // Asks the endpoint mapper at address:epmPort for the interface's TCP port.
-// Throws RpcError 1722 when the mapper cannot be reached or does not know the interface.
-uint16_t EptMap(const std::string& address, uint16_t epmPort, const SyntaxId& iface);
+// Throws RpcError 1722 when the mapper cannot be reached, does not answer in
+// time or does not know the interface.
+uint16_t EptMap(const std::string& address, uint16_t epmPort, const SyntaxId& iface,
+                const CallTimeouts& timeouts = DefaultCallTimeouts());
 
 // The mapper's server side.
 class EndpointMapperService : public ServerInterface {

@@ -33,8 +33,10 @@ uint32_t StatusFromFault(uint32_t nca) {
     case NcaStatus::ProtoError:
         return RpcStatus::ProtocolError;
     default:
-        // Windows passes Win32-range fault statuses through unchanged.
-        return nca < 0x10000 ? nca : RpcStatus::CallFailed;
+        // Whatever else the server raised is its own word on the call: turning
+        // it into 1726 would make the call look as if it never reached the
+        // server, and the retry proxy would send it again.
+        return nca;
     }
 }
 

@@ -185,15 +185,16 @@ std::vector<uint8_t> EncodeBindNak(uint32_t callId, uint16_t reason, bool bigEnd
     return FinishPdu(w);
 }
 
-std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, uint32_t status,
+std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, const RpcFault& fault,
                                  bool bigEndian) {
     NdrWriter w(bigEndian);
-    BeginPdu(w, PType::Fault, PfcFirstFrag | PfcLastFrag, callId);
+    const uint8_t dne = fault.didNotExecute ? PfcDidNotExecute : 0;
+    BeginPdu(w, PType::Fault, PfcFirstFrag | PfcLastFrag | dne, callId);
     w.PutRaw32(0); // alloc_hint
     w.PutRaw16(contextId);
     w.U8(0); // cancel_count
     w.U8(0);
-    w.PutRaw32(status);
+    w.PutRaw32(fault.status);
     w.PutRaw32(0);
     return FinishPdu(w);
 }

@@ -29,6 +29,8 @@ enum class PType : uint8_t {
 
 inline constexpr uint8_t PfcFirstFrag = 0x01;
 inline constexpr uint8_t PfcLastFrag = 0x02;
+// On a fault: the server did not run the procedure, so the call may be sent again.
+inline constexpr uint8_t PfcDidNotExecute = 0x20;
 inline constexpr size_t HeaderSize = 16;
 inline constexpr size_t RequestHeaderSize = 24; // common header + alloc_hint, p_cont_id, opnum
 inline constexpr uint16_t DefaultMaxFrag = 5840;
@@ -84,7 +86,14 @@ std::vector<uint8_t> EncodeBind(PType type, uint32_t callId, const BindBody& bod
 std::vector<uint8_t> EncodeBindAck(PType type, uint32_t callId, const BindAckBody& body,
                                    bool bigEndian);
 std::vector<uint8_t> EncodeBindNak(uint32_t callId, uint16_t reason, bool bigEndian);
-std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, uint32_t status,
+// A fault answer to a call: its nca status and whether the procedure was
+// never run. A server dispatcher throws it to answer with a fault PDU.
+struct RpcFault {
+    uint32_t status = 0;
+    bool didNotExecute = false;
+};
+
+std::vector<uint8_t> EncodeFault(uint32_t callId, uint16_t contextId, const RpcFault& fault,
                                  bool bigEndian);
 
 // Splits a stub into request or response fragments of at most maxFrag bytes each.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace dcerpc {
 
@@ -210,41 +211,48 @@ bool RpcServer::HandleRequest(Connection& c, const std::vector<uint8_t>& firstPd
         if (nh.ptype != PType::Request || nh.callId != h.callId || (nh.flags & PfcFirstFrag))
             return false;
         CallFragment nf = DecodeCallFragment(nh, pdu);
-        if (stub.size() + nf.stub.size() > options_.maxRequestStub)
-            return c.socket.SendAll(EncodeFault(h.callId, f.contextId, NcaStatus::ProtoError, big));
+        if (stub.size() + nf.stub.size() > options_.maxRequestStub) {
+            // The rest of the request is still on its way: refuse the call and
+            // end the association rather than read on through it.
+            c.socket.SendAll(
+                EncodeFault(h.callId, f.contextId, {NcaStatus::ProtoError, true}, big));
+            return false;
+        }
         stub.insert(stub.end(), nf.stub.begin(), nf.stub.end());
         flags = nh.flags;
     }
     if (!c.bound || f.contextId != c.contextId)
         return c.socket.SendAll(
-            EncodeFault(h.callId, f.contextId, NcaStatus::UnknownInterface, big));
+            EncodeFault(h.callId, f.contextId, {NcaStatus::UnknownInterface, true}, big));
 
     NdrWriter out(big);
-    uint32_t fault = 0;
+    std::optional<RpcFault> fault;
     try {
         NdrReader in(stub, requestBig);
         CallContext ctx{c.id, {}};
         std::lock_guard lock(dispatchMutex_);
         c.bound->Dispatch(ctx, opnum, in, out);
     } catch (const RpcFault& rf) {
-        fault = rf.status;
+        fault = rf;
     } catch (const RpcError&) {
-        fault = NcaStatus::ProtoError;
+        fault = RpcFault{NcaStatus::ProtoError, false};
     } catch (const DropConnection&) {
         if (options_.verbose)
             std::fprintf(stderr, "zaxsim: association %llu opnum %u: connection dropped\n",
                          static_cast<unsigned long long>(c.id), opnum);
         return false;
     } catch (const std::bad_alloc&) {
-        fault = NcaStatus::ProtoError;
+        fault = RpcFault{NcaStatus::ProtoError, false};
     }
     if (options_.verbose)
-        std::fprintf(stderr, "zaxsim: association %llu call %u opnum %u -> %s%s\n",
+        std::fprintf(stderr, "zaxsim: association %llu call %u opnum %u -> %s\n",
                      static_cast<unsigned long long>(c.id), h.callId, opnum,
-                     fault ? "fault 0x" : "reply of ",
-                     fault ? Hex(fault).c_str() : (std::to_string(out.size()) + " bytes").c_str());
+                     fault ? ("fault 0x" + Hex(fault->status) +
+                              (fault->didNotExecute ? " (not executed)" : ""))
+                                 .c_str()
+                           : ("reply of " + std::to_string(out.size()) + " bytes").c_str());
     if (fault)
-        return c.socket.SendAll(EncodeFault(h.callId, f.contextId, fault, big));
+        return c.socket.SendAll(EncodeFault(h.callId, f.contextId, *fault, big));
     for (const auto& frag : EncodeResponse(h.callId, f.contextId, out.bytes(), c.xmitFrag, big))
         if (!c.socket.SendAll(frag))
             return false;

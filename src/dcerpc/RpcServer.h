@@ -20,10 +20,7 @@
 
 namespace dcerpc {
 
-// Thrown by a dispatcher to answer the call with a fault PDU.
-struct RpcFault {
-    uint32_t status;
-};
+// A dispatcher throws RpcFault (Pdu.h) to answer the call with a fault PDU.
 // Thrown by a dispatcher to close the connection without answering.
 struct DropConnection {};
 
@@ -38,7 +35,11 @@ public:
     virtual SyntaxId Syntax() const = 0;
     // Decodes `in`, runs procedure `opnum` and encodes its reply into `out`.
     // Throws RpcFault (nca_s_op_rng_error for an opnum it does not serve) or
-    // DropConnection; a malformed request (RpcError) becomes nca_s_proto_error.
+    // DropConnection. A fault raised before anything ran (an unserved opnum,
+    // a request that cannot be decoded) says so with didNotExecute, so that
+    // the client may repeat the call. An RpcError that escapes becomes
+    // nca_s_proto_error without that flag: the runtime cannot tell whether
+    // the procedure had already run.
     virtual void Dispatch(const CallContext& ctx, uint16_t opnum, NdrReader& in,
                           NdrWriter& out) = 0;
     // The association's connection closed: run down what it held.

@@ -1,20 +1,25 @@
 #pragma once
 // Blocking TCP over IPv4, with the few operations the RPC runtime needs.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace dcerpc {
 
+using Clock = std::chrono::steady_clock;
+
 class TcpSocket {
 public:
     TcpSocket() = default;
     explicit TcpSocket(int fd) : fd_(fd) {}
     TcpSocket(TcpSocket&& o) noexcept
-        : fd_(o.fd_), in_(std::move(o.in_)), inPos_(o.inPos_), inEnd_(o.inEnd_) {
+        : fd_(o.fd_), in_(std::move(o.in_)), inPos_(o.inPos_), inEnd_(o.inEnd_),
+          deadline_(o.deadline_), timedOut_(o.timedOut_) {
         o.fd_ = -1;
         o.inPos_ = o.inEnd_ = 0;
     }
@@ -23,9 +28,21 @@ public:
     TcpSocket& operator=(const TcpSocket&) = delete;
     ~TcpSocket() { Close(); }
 
+    // The moment by which every following Connect, SendAll and RecvExact must
+    // be done, however the bytes trickle in; std::nullopt waits for ever.
+    // One deadline covers a whole exchange, so a peer that sends a byte now
+    // and then cannot stretch it.
+    void SetDeadline(std::optional<Clock::time_point> deadline) {
+        deadline_ = deadline;
+        timedOut_ = false;
+    }
+    // Whether the last operation that failed ran out of time (rather than
+    // finding the connection gone).
+    bool TimedOut() const { return timedOut_; }
+
     // Connects to a dotted IPv4 address; returns false when nobody answers.
     bool Connect(const std::string& address, uint16_t port);
-    // Both return false once the connection is gone.
+    // Both return false once the connection is gone or the deadline passed.
     bool SendAll(std::span<const uint8_t> data);
     bool RecvExact(uint8_t* out, size_t n);
     void Close();
@@ -33,6 +50,10 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
 
 private:
+    // Waits until the socket is ready for `events` (poll flags); false when the
+    // deadline passes first.
+    bool WaitFor(short events);
+
     // Reads ahead so that a PDU's header and body usually arrive with one
     // system call; larger reads go straight to the caller's buffer.
     static constexpr size_t kReadAhead = 16384;
@@ -40,6 +61,8 @@ private:
     std::vector<uint8_t> in_;
     size_t inPos_ = 0;
     size_t inEnd_ = 0;
+    std::optional<Clock::time_point> deadline_;
+    bool timedOut_ = false;
 };
 
 class TcpListener {
@@ -60,7 +83,8 @@ private:
 };
 
 // Reads one whole PDU fragment (header first, then the rest of frag_length).
-// Returns an empty vector when the connection closed; throws RpcError on a malformed header.
+// Returns an empty vector when the connection closed or the socket's deadline
+// passed (TimedOut tells which); throws RpcError on a malformed header.
 std::vector<uint8_t> ReadFragment(TcpSocket& s);
 
 } // namespace dcerpc

@@ -223,9 +223,14 @@ template <class P, class Fn> void ServeCall(NdrReader& in, NdrWriter& out, Fn&& 
     typename StorageTuple<Kinds>::type s{};
     constexpr auto seq = std::make_index_sequence<P::arity>{};
     [&]<size_t... I>(std::index_sequence<I...>) {
-        (ServerParam<std::tuple_element_t<I, Kinds>>::Read(in, s, std::get<I>(s)), ...);
-        // Out arrays are sized only after every [in] value is known.
-        (ServerParam<std::tuple_element_t<I, Kinds>>::Prepare(s, std::get<I>(s)), ...);
+        try {
+            (ServerParam<std::tuple_element_t<I, Kinds>>::Read(in, s, std::get<I>(s)), ...);
+            // Out arrays are sized only after every [in] value is known.
+            (ServerParam<std::tuple_element_t<I, Kinds>>::Prepare(s, std::get<I>(s)), ...);
+        } catch (const dcerpc::RpcError&) {
+            // Nothing has run yet: the client may safely send the call again.
+            throw dcerpc::RpcFault{dcerpc::NcaStatus::ProtoError, true};
+        }
         if constexpr (std::is_same_v<typename P::Result, NoResult>) {
             fn(ServerParam<std::tuple_element_t<I, Kinds>>::View(std::get<I>(s))...);
             (ServerParam<std::tuple_element_t<I, Kinds>>::Write(out, s, std::get<I>(s)), ...);

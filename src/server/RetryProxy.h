@@ -1,8 +1,10 @@
 #pragma once
-// Repeats a call that failed because the connection broke (RPC status 1726),
-// at most RetryCount attempts in all. Each operation has the procedure's
-// parameters and a 32-bit result: the procedure's status widened without
-// sign, or the RPC status of a transport failure. It shows no message.
+// Repeats a call that did not execute, at most RetryCount attempts in all: one
+// whose connection broke before a reply came (RPC status 1726), or one the
+// server answered with a fault flagged "did not execute". Each operation has
+// the procedure's parameters and a 32-bit result: the procedure's status
+// widened without sign, or the RPC status of a transport failure or fault.
+// It shows no message.
 
 #include "server/VoiceMailServer.h"
 
@@ -36,5 +38,12 @@ private:
     VoiceMailServer& server_;
     int lastAttempts_ = 0;
 };
+
+// The process-wide proxy every call site uses: made on first use and kept
+// until the program ends. It calls whatever server the process-wide session
+// holds at the time of each call, so a new log-in (or a test that puts an
+// in-process server there) needs no new proxy. Without a server the result
+// is 1702 (invalid binding).
+RetryProxy& TheRetryProxy();
 
 } // namespace zax

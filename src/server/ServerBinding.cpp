@@ -38,10 +38,11 @@ std::unique_ptr<ServerBinding> ServerBinding::FromString(const std::string& bind
 
 ServerBinding::ServerBinding(std::string address, uint16_t fixedPort)
     : address_(address),
-      association_(address, ZaxInterfaceSyntax(), [address, fixedPort]() -> uint16_t {
+      association_(address, ZaxInterfaceSyntax(), [this, fixedPort]() -> uint16_t {
           if (fixedPort)
               return fixedPort;
-          return dcerpc::EptMap(address, dcerpc::EndpointMapperPort(), ZaxInterfaceSyntax());
+          return dcerpc::EptMap(address_, dcerpc::EndpointMapperPort(), ZaxInterfaceSyntax(),
+                                association_.timeouts());
       }) {}
 
 dcerpc::CallReply ServerBinding::Call(uint16_t opnum, std::span<const uint8_t> stub) {

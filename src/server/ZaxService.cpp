@@ -26,12 +26,14 @@ constexpr auto kHandlers = [] {
 void DispatchProcedure(VoiceMailServer& server, uint16_t opnum, dcerpc::NdrReader& in,
                        dcerpc::NdrWriter& out) {
     if (opnum >= kHandlers.size() || !kHandlers[opnum])
-        throw dcerpc::RpcFault{dcerpc::NcaStatus::OpRangeError};
+        throw dcerpc::RpcFault{dcerpc::NcaStatus::OpRangeError, true};
     try {
         kHandlers[opnum](server, in, out);
     } catch (const dcerpc::RpcError& e) {
         // What the procedure itself raised as a transport-level condition
-        // becomes the matching fault; a malformed request stays a protocol error.
+        // becomes the matching fault. The procedure has run by now, so none of
+        // these says "not executed" (a request that could not be decoded was
+        // already answered as such by ServeCall).
         switch (e.status()) {
         case dcerpc::RpcStatus::ProcNumOutOfRange:
             throw dcerpc::RpcFault{dcerpc::NcaStatus::OpRangeError};

@@ -30,7 +30,8 @@ private:
 };
 
 // Decodes one request for `opnum`, runs it on `server` and encodes the reply.
-// Throws dcerpc::RpcFault for an opnum outside the catalogue.
+// Throws dcerpc::RpcFault, flagged "not executed", for an opnum outside the
+// catalogue or a request that cannot be decoded.
 void DispatchProcedure(VoiceMailServer& server, uint16_t opnum, dcerpc::NdrReader& in,
                        dcerpc::NdrWriter& out);
 

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 
 using namespace dcerpc;
 
@@ -41,6 +43,11 @@ public:
         case 2:
             WriteContextHandle(out, handles.Create(ctx.association, 1, [this] { ++rundowns; }));
             return;
+        case 3: { // answer with the fault the request names
+            uint32_t status = in.U32();
+            bool notExecuted = in.U8() != 0;
+            throw RpcFault{status, notExecuted};
+        }
         default:
             throw RpcFault{NcaStatus::OpRangeError};
         }
@@ -59,7 +66,9 @@ struct Loopback {
         server.Start();
     }
     ClientAssociation Client(SyntaxId iface = kEcho) {
-        return ClientAssociation("127.0.0.1", iface, [p = port] { return p; });
+        ClientAssociation c("127.0.0.1", iface, [p = port] { return p; });
+        c.SetTimeouts({std::chrono::seconds(5), std::chrono::seconds(5)});
+        return c;
     }
     EchoInterface echo;
     RpcServer server;
@@ -111,6 +120,55 @@ TEST(Loopback, UnservedOpnumIsAFaultAndTheAssociationSurvives) {
     EXPECT_EQ(StatusOf([&] { c.Call(42, {}); }), RpcStatus::ProcNumOutOfRange);
     EXPECT_TRUE(c.connected());
     ExpectEcho(c, 5);
+}
+
+TEST(Loopback, FaultsArriveWithTheirOwnCodeAndFlagAndTheAssociationSurvives) {
+    struct Case {
+        uint32_t nca;
+        bool notExecuted;
+        uint32_t status;
+    } cases[] = {
+        {NcaStatus::OpRangeError, true, RpcStatus::ProcNumOutOfRange},
+        {NcaStatus::OpRangeError, false, RpcStatus::ProcNumOutOfRange},
+        {0x1c00001b, false, 0x1c00001b}, // not one the client knows: never 1726
+        {0x1c000012, true, 0x1c000012},
+        {RpcStatus::CallFailed, false, RpcStatus::CallFailed},
+    };
+    Loopback lb;
+    auto c = lb.Client();
+    for (auto& k : cases) {
+        NdrWriter w;
+        w.U32(k.nca);
+        w.U8(k.notExecuted);
+        try {
+            c.Call(3, w.bytes());
+            ADD_FAILURE() << "no fault for " << std::hex << k.nca;
+        } catch (const RpcError& e) {
+            EXPECT_EQ(e.status(), k.status) << std::hex << k.nca;
+            EXPECT_TRUE(e.isFault()) << std::hex << k.nca;
+            EXPECT_EQ(e.didNotExecute(), k.notExecuted) << std::hex << k.nca;
+        }
+        EXPECT_TRUE(c.connected()) << std::hex << k.nca;
+    }
+    ExpectEcho(c, 5);
+}
+
+TEST(Loopback, RequestOnAContextNeverBoundIsAFaultFlaggedNotExecuted) {
+    Loopback lb;
+    TcpSocket s;
+    ASSERT_TRUE(s.Connect("127.0.0.1", lb.port));
+    s.SetDeadline(Clock::now() + std::chrono::seconds(5));
+    BindBody bind;
+    bind.contexts.push_back({0, kEcho, {NdrSyntax()}});
+    ASSERT_TRUE(s.SendAll(EncodeBind(PType::Bind, 1, bind)));
+    ASSERT_FALSE(ReadFragment(s).empty());
+    ASSERT_TRUE(s.SendAll(EncodeRequest(2, 7, 1, {}, DefaultMaxFrag)[0]));
+    auto pdu = ReadFragment(s);
+    ASSERT_FALSE(pdu.empty());
+    PduHeader h = DecodeHeader(pdu);
+    ASSERT_EQ(h.ptype, PType::Fault);
+    EXPECT_NE(h.flags & PfcDidNotExecute, 0);
+    EXPECT_EQ(DecodeCallFragment(h, pdu).status, NcaStatus::UnknownInterface);
 }
 
 TEST(Loopback, UnknownInterfaceIsRefusedAtBind) {
@@ -174,4 +232,125 @@ TEST(Loopback, GarbageFromThePeerIsAProtocolErrorNotACrash) {
     uint32_t status = StatusOf([&] { c.Call(0, EchoRequest(1)); });
     peer.join();
     EXPECT_EQ(status, RpcStatus::ServerUnavailable) << "bind answered by a truncated PDU";
+}
+
+namespace {
+
+// A server that binds (or not) and then answers the first request wrongly,
+// holding the connection until the client gives up. Its own socket has a
+// deadline too, so a client that never gives up fails the test instead of
+// hanging it.
+class StallingPeer {
+public:
+    using Answer = std::function<void(TcpSocket&, uint32_t callId)>;
+    StallingPeer(bool answersBind, Answer answer) {
+        port = listener_.Listen("127.0.0.1", 0);
+        thread_ = std::thread([this, answersBind, answer] {
+            TcpSocket s = listener_.Accept();
+            s.SetDeadline(Clock::now() + std::chrono::seconds(20));
+            auto bind = ReadFragment(s);
+            if (bind.empty())
+                return;
+            if (answersBind) {
+                BindAckBody ack;
+                ack.results.push_back({0, 0, NdrSyntax()});
+                s.SendAll(EncodeBindAck(PType::BindAck, DecodeHeader(bind).callId, ack, false));
+                auto request = ReadFragment(s);
+                if (request.empty())
+                    return;
+                answer(s, DecodeHeader(request).callId);
+            }
+            uint8_t byte;
+            while (s.RecvExact(&byte, 1)) {
+            } // until the client hangs up
+        });
+    }
+    ~StallingPeer() { thread_.join(); }
+    uint16_t port = 0;
+
+private:
+    TcpListener listener_;
+    std::thread thread_;
+};
+
+std::vector<uint8_t> Reply(uint32_t callId) {
+    return EncodeResponse(callId, 0, std::vector<uint8_t>(16, 0x11), DefaultMaxFrag, false)[0];
+}
+
+} // namespace
+
+TEST(Timeouts, AServerThatStopsAnsweringFailsTheCallInTime) {
+    using std::chrono::milliseconds;
+    struct Case {
+        const char* what;
+        bool answersBind;
+        StallingPeer::Answer answer;
+        uint32_t status;
+    } cases[] = {
+        {"silent after the request", true, [](TcpSocket&, uint32_t) {}, RpcStatus::CallCancelled},
+        {"half a reply", true,
+         [](TcpSocket& s, uint32_t id) {
+             auto pdu = Reply(id);
+             s.SendAll(std::span(pdu).first(pdu.size() / 2));
+         },
+         RpcStatus::CallCancelled},
+        {"a header promising more than comes", true,
+         [](TcpSocket& s, uint32_t id) {
+             auto pdu = Reply(id);
+             pdu[8] = static_cast<uint8_t>(pdu.size() + 100);
+             s.SendAll(pdu);
+         },
+         RpcStatus::CallCancelled},
+        {"a byte at a time, each well within the limit", true,
+         [](TcpSocket& s, uint32_t id) {
+             auto pdu = Reply(id);
+             pdu.resize(1000);
+             pdu[8] = static_cast<uint8_t>(1000 & 0xff);
+             pdu[9] = static_cast<uint8_t>(1000 >> 8);
+             for (uint8_t b : pdu) {
+                 if (!s.SendAll(std::span(&b, 1)))
+                     return;
+                 std::this_thread::sleep_for(milliseconds(100));
+             }
+         },
+         RpcStatus::CallCancelled},
+        {"no answer to the bind", false, nullptr, RpcStatus::ServerUnavailable},
+    };
+    for (auto& k : cases) {
+        StallingPeer peer(k.answersBind, k.answer);
+        ClientAssociation c("127.0.0.1", kEcho, [p = peer.port] { return p; });
+        c.SetTimeouts({milliseconds(1000), milliseconds(1000)});
+        const auto start = Clock::now();
+        EXPECT_EQ(StatusOf([&] { c.Call(1, {}); }), k.status) << k.what;
+        const auto took = Clock::now() - start;
+        EXPECT_GE(took, milliseconds(950)) << k.what;
+        EXPECT_LT(took, milliseconds(2500)) << k.what;
+        EXPECT_FALSE(c.connected()) << k.what << ": a late reply must not answer the next call";
+    }
+}
+
+TEST(Timeouts, EnvironmentSetsBothLimitsWhenItHoldsAPositiveNumber) {
+    struct Case {
+        const char* value; // nullptr: unset
+        long long connectMs;
+        long long replyMs;
+    } cases[] = {
+        {nullptr, 15000, 60000},
+        {"2500", 2500, 2500},
+        {"0", 15000, 60000},
+        {"-5", 15000, 60000},
+        {"3s", 15000, 60000},
+        {"", 15000, 60000},
+        {"99999999999999999999", 86400000, 86400000}, // capped at a day, no overflow
+    };
+    for (auto& k : cases) {
+        if (k.value)
+            setenv("ZAXMGR_RPC_TIMEOUT_MS", k.value, 1);
+        else
+            unsetenv("ZAXMGR_RPC_TIMEOUT_MS");
+        CallTimeouts t = DefaultCallTimeouts();
+        EXPECT_EQ(t.connect.count(), k.connectMs) << (k.value ? k.value : "unset");
+        EXPECT_EQ(t.reply.count(), k.replyMs) << (k.value ? k.value : "unset");
+    }
+    unsetenv("ZAXMGR_RPC_TIMEOUT_MS");
 }

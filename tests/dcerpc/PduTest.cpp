@@ -20,7 +20,7 @@ using testsupport::StatusOf;
 } // namespace
 
 TEST(Pdu, MalformedHeadersAreProtocolErrors) {
-    std::vector<uint8_t> good = EncodeFault(7, 0, NcaStatus::OpRangeError, false);
+    std::vector<uint8_t> good = EncodeFault(7, 0, {NcaStatus::OpRangeError, false}, false);
     struct Case {
         const char* what;
         std::function<void(std::vector<uint8_t>&)> mutate;
@@ -70,6 +70,33 @@ TEST(Pdu, EmptyStubIsOneFragment) {
     ASSERT_EQ(frags.size(), 1u);
     EXPECT_EQ(frags[0].size(), 24u);
     EXPECT_EQ(frags[0][3], PfcFirstFrag | PfcLastFrag);
+}
+
+TEST(Pdu, FaultCarriesItsStatusAndTheNotExecutedFlag) {
+    for (bool big : {false, true}) {
+        for (bool dne : {false, true}) {
+            auto pdu = EncodeFault(7, 0, {0x1c00001b, dne}, big);
+            ASSERT_EQ(pdu.size(), 32u);
+            EXPECT_EQ(pdu[3], dne ? 0x23 : 0x03) << "pfc_flags: first, last and 0x20";
+            PduHeader h = DecodeHeader(pdu);
+            EXPECT_EQ(DecodeCallFragment(h, pdu).status, 0x1c00001bu);
+        }
+    }
+}
+
+TEST(Pdu, FaultStatusesMapToWindowsNumbersOrKeepTheirValue) {
+    struct Case {
+        uint32_t nca;
+        uint32_t status;
+    } cases[] = {
+        {NcaStatus::OpRangeError, 1745}, {NcaStatus::UnknownInterface, 1717},
+        {NcaStatus::ContextMismatch, 6}, {NcaStatus::ProtoError, 1728},
+        {0x1c000012, 0x1c000012}, // no Windows number known here: passed on
+        {0x1c00001b, 0x1c00001b},        {5, 5},
+        {0x80000001, 0x80000001},
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(StatusFromFault(c.nca), c.status) << std::hex << c.nca;
 }
 
 TEST(Pdu, BindAndBindAckRoundTripInBothByteOrders) {

@@ -67,6 +67,33 @@ TEST(OkiAdpcm, DecoderGoldenVectorsAfterWarmUp) {
     EXPECT_EQ(Decode({0x08}, BlockKind::First, st2), (std::vector<std::int16_t>{16, -16}));
 }
 
+// A full-scale square burst climbs the step table by 8 per code up to its last entry (index
+// 48, step 1552) and, from index 46, is clamped there again. Worked by hand from the table:
+// a table cut one short (1411 at the top) changes every code and sample from the 7th on.
+TEST(OkiAdpcm, FullScaleDrivesTheStepIndexToTheTopOfTheTable) {
+    const std::vector<std::int16_t> burst = {32767,  32767,  32767, 32767, -32768, -32768,
+                                             -32768, -32768, 32767, 32767, 32767,  32767};
+    // Encoder (x = 2047 or -2048, predictor from 0):
+    //  code 7 at steps 16, 34, 73, 157 -> 30, 93, 229, 522, index 32
+    //  code 15 at 337 -> -109; code 15 at 724 -> -1466, index 48
+    //  code 9 at 1552 (d = -582: 194 + 388) -> -2048, index 47; code 0 at 1411 -> -1872, 46
+    //  code 7 at 1282 -> 531, index 54 clamped to 48; code 3 at 1552 (d = 1516) -> 1889, 47
+    //  code 0 at 1411 -> 2065, 46; code 8 at 1282 (d = -18) -> 1905
+    const std::vector<std::uint8_t> oki = {0x77, 0x77, 0xff, 0x90, 0x73, 0x08};
+    OkiAdpcmState enc;
+    EXPECT_EQ(Encode(burst, BlockKind::Only, enc), oki);
+
+    // Decoder (after the warm-up: predictor -1, index 0, and the running sum is the previous
+    // value, so the mean taken off is previous / 49):
+    //  29, 92, 228 - 1, 520 - 4, -115 - 10, -1482 - (-2)     (index 48 after the 6th code)
+    //  -2062 clamped to -2047, + 30 = -2017; -1841 + 41 = -1800; 603 + 36 = 639 (index 48)
+    //  1997 - 13 = 1984; 2160 clamped to 2047, - 40 = 2007; 1847 - 40 = 1807
+    const std::vector<std::int16_t> pcm = {464,    1472,   3632,  8256,  -2000, -23680,
+                                           -32272, -28800, 10224, 31744, 32112, 28912};
+    OkiAdpcmState dec;
+    EXPECT_EQ(Decode(oki, BlockKind::Only, dec), pcm);
+}
+
 TEST(OkiAdpcm, DecoderSaturatesInsteadOfWrapping) {
     // Mean removal lifts this stream's 14th sample just past 2047 (x16 > 32767).
     const std::vector<std::uint8_t> oki = {0x76, 0x9f, 0x5d, 0xac, 0x5c, 0xfc,
