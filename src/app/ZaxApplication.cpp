@@ -85,7 +85,9 @@ bool ZaxApplication::InitInstance() {
     session_.systemInfo.LanguageCode = static_cast<int16_t>(languageCode_);
 
     if (!config_.ReadPrintTo()) {
-        ShowIniReadError();
+        // The module is loaded by now: the program's own box, unlike the
+        // Language case above, which has no module to take its texts from.
+        ShowMessage(LanguageModule::String(StringId::ErrorReadingIni), kStyleWarning);
         return false;
     }
     session_.systemInfo.PrintDestination = zax::PrintDisplayLocally;

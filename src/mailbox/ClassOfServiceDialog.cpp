@@ -62,10 +62,6 @@ bool ClassOfServiceDialog::Load() {
     return complete;
 }
 
-int ClassOfServiceDialog::Run() {
-    return Load() ? DoModal() : ui::ControlId::Cancel;
-}
-
 bool ClassOfServiceDialog::OnInitDialog() {
     TemplateDialog::OnInitDialog();
     form_->classNumber->setCurrentIndex(0);

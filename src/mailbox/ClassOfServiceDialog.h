@@ -25,9 +25,7 @@ public:
 
     // Reads the 16 classes; false when any could not be read (its message
     // was shown) or a transport failure is ending the program.
-    bool Load();
-    // Load, then run modally; Cancel without showing when Load failed.
-    int Run();
+    bool Load() override;
 
     const std::array<zax::CosRecord, zax::ClassOfServiceCount>& Classes() const { return classes_; }
     // Index (0 to 15) of the class on display.

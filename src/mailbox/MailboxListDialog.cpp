@@ -86,10 +86,6 @@ const MailboxListRow* MailboxListDialog::RowAt(int index) const {
     return index >= 0 && index < RowCount() ? &rows_->At(index) : nullptr;
 }
 
-int MailboxListDialog::Run() {
-    return Load() ? DoModal() : ui::ControlId::Cancel;
-}
-
 bool MailboxListDialog::Load() {
     ui::WaitCursor wait;
     std::vector<MailboxListRow> rows;

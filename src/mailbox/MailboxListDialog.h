@@ -29,9 +29,7 @@ public:
 
     // Reads the whole list from the server. False when a transport failure
     // is ending the program.
-    bool Load();
-    // Load, then run modally (not at all when the program is ending).
-    int Run();
+    bool Load() override;
 
     ui::ReportListView* List() const;
     int RowCount() const;

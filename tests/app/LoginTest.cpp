@@ -265,12 +265,23 @@ TEST(LoginTest, NoSessionOpenedMeansNoCloseSessionAtExit) {
 }
 
 TEST(LoginTest, MissingSettingsEndTheStartUpWithTheReadError) {
-    for (const char* body : {"[ZAX Manager]\nPrint To=2\n", "[ZAX Manager]\nLanguage=1\n"}) {
-        SCOPED_TRACE(body);
+    const std::vector<std::string> readError{"Error reading ZAXMGR.INI"};
+    const struct {
+        const char* body;
+        bool ownBox; // the program's message box rather than the platform's
+    } cases[] = {
+        // No language yet: no module, so the platform's box.
+        {"[ZAX Manager]\nPrint To=2\n", false},
+        // Print To is read once the module is loaded: the program's own box.
+        {"[ZAX Manager]\nLanguage=1\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
         Fixture f;
-        std::ofstream(f.config.Path()) << body;
+        std::ofstream(f.config.Path()) << c.body;
         EXPECT_FALSE(f.Start({{"127.0.0.1", "1234"}}));
-        EXPECT_EQ(f.hooks.standardBoxes, std::vector<std::string>{"Error reading ZAXMGR.INI"});
+        EXPECT_EQ(f.hooks.standardBoxes, c.ownBox ? std::vector<std::string>{} : readError);
+        EXPECT_EQ(f.hooks.messages, c.ownBox ? readError : std::vector<std::string>{});
         EXPECT_EQ(f.server.recorder().Count(zax::Opnum::OpenSession), 0u);
     }
 }

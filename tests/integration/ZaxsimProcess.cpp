@@ -1,5 +1,7 @@
 #include "ZaxsimProcess.h"
 
+#include <cstdlib>
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -42,6 +44,9 @@ int Spawn(const std::vector<std::string>& args, bool withStderr, int& readEnd) {
 } // namespace
 
 ZaxsimProcess::ZaxsimProcess(std::vector<std::string> args) {
+    // A client that talks to this server gives up on a silent reply in
+    // seconds, so a fault on either side fails the test instead of hanging it.
+    setenv("ZAXMGR_RPC_TIMEOUT_MS", "5000", 0);
     args.insert(args.begin(), {"--epm-port", "0", "--port", "0"});
     int readEnd = -1;
     pid_ = Spawn(args, false, readEnd);

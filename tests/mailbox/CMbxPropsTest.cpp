@@ -12,6 +12,8 @@
 #include "ui/ResourceIds.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 
 using namespace mailbox;
@@ -421,6 +423,54 @@ TEST_F(SheetTest, EditsOnSeveralPagesGoOutInOneChange) {
     EXPECT_EQ(r.FaxLine, 7);
     EXPECT_EQ(r.SpeechDisabled, 1);
     EXPECT_EQ(zax::GetText(r.AlternateExtension1), "2101"); // untouched pages send what they read
+}
+
+TEST_F(SheetTest, SeveralKeystrokesInEveryEditOfEveryPageAllArrive) {
+    // State updates run on every keystroke; one that moved the focus (and so
+    // selected the text) turned "12" into "2". Every choice of every page is
+    // tried, since choices enable other edits.
+    for (const int type : {0, 2, 4, 5, 6, 9, 10}) {
+        SCOPED_TRACE(type);
+        CMbxProps sheet(session, "2999", static_cast<zax::MailboxType>(type), nullptr);
+        Run(sheet, [&](CMbxProps& open) {
+            for (int slot = 0; slot < SlotCount; ++slot) {
+                MailboxPage* page = open.PageInSlot(slot);
+                if (page == nullptr)
+                    continue;
+                ShowSlot(open, slot);
+                const auto radios = page->findChildren<QRadioButton*>();
+                for (int choice = -1; choice < static_cast<int>(radios.size()); ++choice) {
+                    if (choice >= 0 && radios[choice]->isEnabled())
+                        radios[choice]->click();
+                    for (auto* edit : page->findChildren<QLineEdit*>()) {
+                        if (!edit->isEnabled() || edit->isHidden())
+                            continue;
+                        TypeInto(edit, "12");
+                        EXPECT_EQ(edit->text(), "12")
+                            << "page " << slot << ", control " << edit->property("ctrlId").toInt();
+                    }
+                }
+            }
+        });
+    }
+}
+
+TEST_F(SheetTest, CallScreeningAndMessageWaitingGoOutBothWays) {
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        Use(zaxsim::MakeDemoState());
+        zax::MailboxRecord& box = sim->state().mailboxes.at("2001").record;
+        box.CallScreening = on ? 0 : 1;
+        box.MessageWaiting = on ? 0 : 1;
+        RunChange("2001", [&](CMbxProps& sheet) {
+            Click(sheet, SlotOptions, OptionsCtl::CallScreening);
+            Click(sheet, SlotOptions, OptionsCtl::MessageWaiting);
+            ClickButton(sheet, ui::ControlId::Ok);
+        });
+        ASSERT_EQ(CallsOf(zax::Opnum::ChangeMailbox), 1u);
+        EXPECT_EQ(LastChange().CallScreening, on ? 1 : 0);
+        EXPECT_EQ(LastChange().MessageWaiting, on ? 1 : 0);
+    }
 }
 
 } // namespace

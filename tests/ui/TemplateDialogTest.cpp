@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace ui;
@@ -86,6 +87,47 @@ TEST_F(TemplateDialogTest, NoSelectionAndUnreadableTime) {
     EXPECT_EQ(dialog.seconds, -1);
     EXPECT_EQ(dialog.selection, -1);
     EXPECT_EQ(messages, QStringList{"Invalid time"});
+}
+
+// Ends itself while it opens, as a dialog does that finds nothing to show.
+class EndsWhileOpening : public SampleDialog {
+protected:
+    bool OnInitDialog() override {
+        EndDialog(ControlId::Cancel);
+        return false;
+    }
+};
+
+// Reads nothing it can show: the load fails.
+class CannotLoad : public SampleDialog {
+public:
+    bool shown = false;
+
+protected:
+    bool Load() override { return false; }
+    void showEvent(QShowEvent* event) override {
+        shown = true;
+        SampleDialog::showEvent(event);
+    }
+};
+
+TEST_F(TemplateDialogTest, ADialogThatEndsWhileOpeningReturnsAtOnce) {
+    EndsWhileOpening dialog;
+    bool hung = false;
+    // Were the modal loop still waiting, this would be the only way out.
+    QTimer::singleShot(3000, &dialog, [&] {
+        hung = true;
+        dialog.EndDialog(ControlId::Ok);
+    });
+    EXPECT_EQ(dialog.DoModal(), ControlId::Cancel);
+    EXPECT_FALSE(hung);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(TemplateDialogTest, RunShowsNothingWhenTheLoadFails) {
+    CannotLoad dialog;
+    EXPECT_EQ(dialog.Run(), ControlId::Cancel);
+    EXPECT_FALSE(dialog.shown);
 }
 
 TEST_F(TemplateDialogTest, CancelCloseBoxAndHelp) {
