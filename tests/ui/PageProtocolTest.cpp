@@ -1,7 +1,9 @@
 #include "ui/DataExchange.h"
+#include "ui/Messages.h"
 #include "ui/PropertySheet.h"
 #include "ui/RecordPage.h"
 #include "ui/ResourceIds.h"
+#include "ui/StringIds.h"
 #include "ui/UiHooks.h"
 
 #include <QLineEdit>
@@ -168,6 +170,69 @@ TEST_F(PageProtocol, HelpShowsTheActivePagesTopic) {
     sheet.SetActivePage(2);
     Button(ControlId::Help)->click();
     EXPECT_EQ(shown, DialogHelpContext(DialogId::PageMbxOutdial));
+}
+
+// A bound page with a time of day and a number, in that checking order.
+struct Hours {
+    int32_t opens = 9 * 3600;
+    int16_t rings = 4;
+};
+
+class HoursPage : public BoundPage<Hours> {
+public:
+    explicit HoursPage(Hours& hours) : BoundPage(DialogId::PageMbxFax, hours) {
+        auto* layout = new QVBoxLayout(this);
+        for (int id : {kOpens, kRings}) {
+            auto* edit = new QLineEdit(this);
+            edit->setProperty(kCtrlIdProperty, id);
+            layout->addWidget(edit);
+        }
+        WatchControls();
+        Bind({bind::Time(kOpens, &Hours::opens, kBadTime),
+              bind::Number(kRings, &Hours::rings, kBadRings, bind::Digits(1, 2, 0, 12))});
+    }
+    static constexpr int kOpens = 1100;
+    static constexpr int kRings = 1101;
+    static constexpr int kBadTime = StringId::InvalidTime;
+    static constexpr int kBadRings = StringId::ServerError;
+};
+
+TEST(BoundPage, TypingATimeOnlyMarksThePageApplyingChecksItInTableOrder) {
+    ScopedHooks hooks;
+    QStringList shown;
+    Hooks().messageBox = [&shown](const QString& text, int) {
+        shown << text;
+        return kAnswerOk;
+    };
+    Hours hours;
+    PropertySheet sheet(QStringLiteral("Hours"));
+    auto* page = new HoursPage(hours);
+    sheet.AddPage(page);
+    sheet.show();
+    auto* opens = qobject_cast<QLineEdit*>(page->Control(HoursPage::kOpens));
+    EXPECT_EQ(opens->text(), "09:00 AM");
+
+    opens->setFocus();
+    opens->selectAll();
+    QTest::keyClicks(opens, "1"); // not a time yet: nothing is said while typing
+    EXPECT_TRUE(page->IsModified());
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(opens->text(), "1");
+
+    page->SetControlText(HoursPage::kRings, "13");
+    EXPECT_FALSE(page->OnApply()); // the time is first in the table
+    EXPECT_EQ(shown, QStringList{"Invalid time"});
+    EXPECT_EQ(hours.opens, 9 * 3600);
+
+    page->SetControlText(HoursPage::kOpens, "1:30 PM");
+    EXPECT_FALSE(page->OnApply()); // then the rings: 13 is out of range
+    EXPECT_EQ(hours.opens, 13 * 3600 + 30 * 60);
+    EXPECT_EQ(hours.rings, 4);
+
+    page->SetControlText(HoursPage::kRings, "12");
+    EXPECT_TRUE(page->OnApply());
+    EXPECT_EQ(hours.rings, 12);
+    EXPECT_TRUE(page->IsPageValid());
 }
 
 } // namespace
