@@ -50,6 +50,22 @@ std::optional<CallResult> Known(std::uint32_t status, std::span<const StatusMess
     return std::nullopt;
 }
 
+// The convention for one call: success, a recognised status with its
+// message, an unknown one shown by `unknown`, or the end of the program.
+template <class Status, class ShowUnknown>
+CallResult Guard(const std::function<Status()>& call, std::span<const StatusMessage> recognised,
+                 ShowUnknown unknown) {
+    const std::optional<Status> status = Attempt(call);
+    if (!status) {
+        return {CallOutcome::TransportFailure, 0};
+    }
+    if (auto known = Known(*status, recognised)) {
+        return *known;
+    }
+    unknown(*status);
+    return {CallOutcome::ServerError, *status};
+}
+
 } // namespace
 
 bool ProgramIsEnding() {
@@ -64,28 +80,15 @@ void SetProgramEnding(bool ending) {
 
 CallResult Guard16(const std::function<std::uint16_t()>& call,
                    std::span<const StatusMessage> recognised) {
-    const std::optional<std::uint16_t> status = Attempt(call);
-    if (!status) {
-        return {CallOutcome::TransportFailure, 0};
-    }
-    if (auto known = Known(*status, recognised)) {
-        return *known;
-    }
-    ShowStatusMessage(StringId::ServerError, *status);
-    return {CallOutcome::ServerError, *status};
+    return Guard(call, recognised,
+                 [](std::uint16_t status) { ShowStatusMessage(StringId::ServerError, status); });
 }
 
 CallResult Guard32(const std::function<std::uint32_t()>& call,
                    std::span<const StatusMessage> recognised) {
-    const std::optional<std::uint32_t> status = Attempt(call);
-    if (!status) {
-        return {CallOutcome::TransportFailure, 0};
-    }
-    if (auto known = Known(*status, recognised)) {
-        return *known;
-    }
-    ShowUnexpectedError(static_cast<std::int32_t>(*status));
-    return {CallOutcome::ServerError, *status};
+    return Guard(call, recognised, [](std::uint32_t status) {
+        ShowUnexpectedError(static_cast<std::int32_t>(status));
+    });
 }
 
 } // namespace detail
