@@ -1,8 +1,12 @@
 // The main frame: command availability, the keep-alive, closing with the
 // placement, help and the view toggles.
 #include "app/MainFrame.h"
+#include "ControlIdCheck.h"
 #include "GuiTestSupport.h"
 #include "app/AboutDialog.h"
+#include "app/ConnectingDialog.h"
+#include "app/LanguageDialog.h"
+#include "app/LoginDialog.h"
 #include "ui/ResourceIds.h"
 
 #include <gtest/gtest.h>
@@ -238,6 +242,28 @@ TEST(MainFrameTest, AboutBoxShowsTheBuildVersion) {
                     .match(about.ControlText(AboutCtl::Version))
                     .hasMatch());
     EXPECT_EQ(about.windowTitle().toStdString(), "About ZAX Manager");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ShellDialogs, FormsAndEveryModuleAgreeOnTheControls) {
+    guitest::FrameFixture f;
+    app::CMainFrame& frame = f.Create();
+    const core::ConfigFile config = f.config.File();
+    testsupport::ExpectFormsAndModulesAgree([&] {
+        std::vector<testsupport::TemplateWindow> all;
+        all.push_back(
+            {ui::DialogId::Login, std::make_unique<app::LoginDialog>(config, core::HostLookup{})});
+        all.push_back({ui::DialogId::Connecting, std::make_unique<app::ConnectingDialog>()});
+        all.push_back({ui::DialogId::Language, std::make_unique<app::LanguageDialog>(
+                                                   config, f.languageCode, f.session, frame)});
+        all.push_back({ui::DialogId::About,
+                       std::make_unique<app::AboutDialog>(),
+                       {AboutCtl::Version, AboutCtl::Icon}});
+        return all;
+    });
 }
 
 } // namespace
