@@ -19,20 +19,10 @@ namespace mailbox {
 
 using namespace CosCtl;
 
-namespace {
-
-constexpr int kMaxNameLength = 16;
-
-// Checks one radio of a pair; the pair shares a group box, so the other clears.
-void CheckPair(ui::ControlAccess& host, int yes, int no, bool chooseYes) {
-    host.SetChecked(chooseYes ? yes : no, true);
-}
-
-} // namespace
-
 ClassOfServiceDialog::ClassOfServiceDialog(zax::Session& session, QWidget* parent)
     : TemplateDialog(ui::DialogId::ClassOfService, parent), session_(session),
-      form_(std::make_unique<Ui::ClassOfServiceDialog>()) {
+      form_(std::make_unique<Ui::ClassOfServiceDialog>()),
+      bindings_(CosBindings(session.systemInfo)) {
     form_->setupUi(this);
     for (int i = 1; i <= zax::ClassOfServiceCount; ++i)
         form_->classNumber->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
@@ -77,38 +67,17 @@ void ClassOfServiceDialog::EnableNotificationFields(bool enable) {
 void ClassOfServiceDialog::ShowClass(int index) {
     displayed_ = index;
     const zax::CosRecord& c = classes_[static_cast<size_t>(index)];
-    SetControlText(Name, ui::RecordText(c.Name));
-    const bool notify = c.OffPremiseMessageNotification != 0;
-    for (const CosNumericField& f : kCosNumericFields) {
-        const bool shown = notify || !f.onlyWithNotification;
-        SetControlText(f.control, shown ? QString::number(f.get(c)) : QString());
-    }
-    EnableNotificationFields(notify);
-    for (const CosChoice& choice : kCosChoices)
-        CheckPair(*this, choice.yes, choice.no, c.*choice.flag != 0);
-    CheckPair(*this, Alternate, Primary, c.PromptLanguage == 1);
+    ui::LoadBindings<zax::CosRecord>(bindings_, c, *this);
+    EnableNotificationFields(c.OffPremiseMessageNotification != 0);
 }
 
 bool ClassOfServiceDialog::CheckAndStore() {
     zax::CosRecord& c = classes_[static_cast<size_t>(displayed_)];
-    const QString name = ControlText(Name);
-    if (name.size() > kMaxNameLength) {
-        ui::ShowMessage(ui::LanguageModule::String(ui::StringId::InvalidCosName));
+    if (const auto* refused = ui::StoreBindings<zax::CosRecord>(bindings_, c, *this)) {
+        FocusControl(refused->control);
+        ui::ShowMessage(ui::LanguageModule::String(refused->message));
         return false;
     }
-    ui::SetRecordText(c.Name, name);
-    const bool notify = IsChecked(OffPremiseYes);
-    for (const CosNumericField& f : kCosNumericFields) {
-        if (f.onlyWithNotification && !notify)
-            continue; // neither checked nor stored: the value read goes back
-        if (!StoreCosNumber(f, ControlText(f.control), session_.systemInfo, c)) {
-            ui::ShowMessage(ui::LanguageModule::String(f.message));
-            return false;
-        }
-    }
-    for (const CosChoice& choice : kCosChoices)
-        c.*choice.flag = IsChecked(choice.yes) ? 1 : 0;
-    c.PromptLanguage = IsChecked(Alternate) ? 1 : 0;
     return true;
 }
 

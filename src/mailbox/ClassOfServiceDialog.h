@@ -3,6 +3,7 @@
 // opens, stepped through with the class list, and written back on OK.
 
 #include "server/Records.h"
+#include "ui/RecordBinding.h"
 #include "ui/TemplateDialog.h"
 
 #include <array>
@@ -46,6 +47,7 @@ private:
 
     zax::Session& session_;
     std::unique_ptr<Ui::ClassOfServiceDialog> form_;
+    ui::BindingTable<zax::CosRecord> bindings_;
     std::array<zax::CosRecord, zax::ClassOfServiceCount> classes_{};
     int displayed_ = 0;
 };

@@ -81,4 +81,30 @@ bool StoreCosNumber(const CosNumericField& field, const QString& text,
     return true;
 }
 
+ui::BindingTable<zax::CosRecord> CosBindings(const zax::SystemInfo& system) {
+    constexpr int kMaxNameLength = 16;
+    const auto nameFits = [](const std::string& name) { return name.size() <= kMaxNameLength; };
+    ui::BindingTable<CosRecord> table{
+        ui::bind::Text(Name, &CosRecord::Name, InvalidCosName, nameFits)};
+    for (const CosNumericField& f : kCosNumericFields) {
+        const auto applies = [&f](bool notify) { return notify || !f.onlyWithNotification; };
+        table.push_back(ui::bind::Rule<CosRecord>(
+            f.control, f.message,
+            [&f, &system, applies](CosRecord& c, const ui::ControlAccess& host) {
+                return !applies(host.IsChecked(OffPremiseYes)) ||
+                       StoreCosNumber(f, host.ControlText(f.control), system, c);
+            },
+            [&f, applies](const CosRecord& c, ui::ControlAccess& host) {
+                const bool shown = applies(c.OffPremiseMessageNotification != 0);
+                host.SetControlText(f.control, shown ? QString::number(f.get(c)) : QString());
+            }));
+    }
+    for (const CosChoice& choice : kCosChoices)
+        table.push_back(
+            ui::bind::Radio({choice.yes, choice.no}, choice.flag, {uint8_t{1}, uint8_t{0}}));
+    table.push_back(ui::bind::Radio({Primary, Alternate}, &CosRecord::PromptLanguage,
+                                    {int16_t{0}, int16_t{1}}));
+    return table;
+}
+
 } // namespace mailbox

@@ -4,6 +4,7 @@
 // are checked, and the yes/no choices.
 
 #include "server/Records.h"
+#include "ui/RecordBinding.h"
 
 #include <QString>
 
@@ -38,5 +39,11 @@ struct CosChoice {
 };
 
 extern const std::array<CosChoice, 5> kCosChoices;
+
+// The whole class as the dialog binds it, in checking order: the name, the
+// numbers (those that need off-premise notification only while its "Yes" is
+// chosen; otherwise they show empty and keep what was read), the yes/no
+// choices and the prompt language.
+ui::BindingTable<zax::CosRecord> CosBindings(const zax::SystemInfo& system);
 
 } // namespace mailbox
