@@ -62,6 +62,7 @@ UiHooks DefaultHooks() {
     h.playSound = [](const QString&) { return false; }; // the voice layer installs playback
     h.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
     h.showHelp = [](int context) { HelpViewer::Instance().ShowContext(context); };
+    h.beep = [] { QApplication::beep(); };
     return h;
 }
 

@@ -41,6 +41,8 @@ struct UiHooks {
     std::function<void(int exitCode)> endProgram;
     // Shows the help topic of a context number (0 = contents).
     std::function<void(int context)> showHelp;
+    // The system's default sound, for an entry that cannot be acted on.
+    std::function<void()> beep;
 };
 
 // The hooks in force. Changing a member affects every later call.

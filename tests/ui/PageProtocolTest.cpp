@@ -4,6 +4,7 @@
 #include "ui/RecordPage.h"
 #include "ui/ResourceIds.h"
 #include "ui/StringIds.h"
+#include "ui/TimeSpinButton.h"
 #include "ui/UiHooks.h"
 
 #include <QLineEdit>
@@ -233,6 +234,51 @@ TEST(BoundPage, TypingATimeOnlyMarksThePageApplyingChecksItInTableOrder) {
     EXPECT_TRUE(page->OnApply());
     EXPECT_EQ(hours.rings, 12);
     EXPECT_TRUE(page->IsPageValid());
+}
+
+TEST(TimeSpinButton, StepsByQuarterHoursAroundTheClockAndMarksThePage) {
+    ScopedHooks hooks;
+    int beeps = 0;
+    Hooks().beep = [&beeps] { ++beeps; };
+    Hours hours;
+    PropertySheet sheet(QStringLiteral("Hours"));
+    auto* page = new HoursPage(hours);
+    sheet.AddPage(page);
+    sheet.show();
+    auto* box = qobject_cast<QLineEdit*>(page->Control(HoursPage::kOpens));
+    TimeSpinButton spin(page);
+    spin.SetBuddy(box);
+
+    const struct {
+        const char* from;
+        int steps;
+        const char* to;
+    } cases[] = {
+        {"09:07 AM", 1, "09:15 AM"},   {"09:07 AM", -1, "08:45 AM"}, {"09:00 AM", 1, "09:15 AM"},
+        {"11:50 PM", 1, "12:00 AM"},   {"12:05 AM", -1, "11:45 PM"}, {"11:45 AM", 2, "12:15 PM"},
+        {"12:00 AM", -96, "12:00 AM"}, // a whole day round
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        box->setText(c.from);
+        spin.Step(c.steps);
+        EXPECT_EQ(box->text(), c.to);
+    }
+    EXPECT_TRUE(page->IsModified()); // written as if typed
+    EXPECT_EQ(beeps, 0);
+
+    box->setText("9h30");
+    spin.Step(1);
+    EXPECT_EQ(box->text(), "9h30");
+    EXPECT_EQ(beeps, 1);
+
+    box->setText("10:00 AM");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(box->text(), "10:15 AM");
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(box->text(), "09:45 AM");
 }
 
 } // namespace

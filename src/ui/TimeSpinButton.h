@@ -1,0 +1,41 @@
+#pragma once
+// The up and down arrows beside a time-of-day box. Each step first drops
+// back to the last quarter hour and then moves whole quarter hours, wrapping
+// around midnight: one step later from 09:07 gives 09:15, one step earlier
+// 08:45. A box whose text is no time of day beeps and stays as it is. The
+// new time is written as if typed, so the page holding the box is marked
+// modified.
+//
+// The upper arrow (and the Up key in the box) steps later, the lower arrow
+// (and Down) earlier, as an administrator reads the arrows.
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace ui {
+
+class TimeSpinButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit TimeSpinButton(QWidget* parent = nullptr);
+    ~TimeSpinButton() override;
+
+    // The box the arrows step; the arrow keys in it step too.
+    void SetBuddy(QLineEdit* buddy);
+    QLineEdit* Buddy() const { return buddy_; }
+
+    // Moves the box's time by `steps` quarter hours (positive: later).
+    void Step(int steps);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* buddy_ = nullptr;
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+} // namespace ui
