@@ -128,8 +128,7 @@ bool CMainFrame::Create() {
 }
 
 void CMainFrame::BuildMenu() {
-    DeleteMenu();
-    menuActions_ = BuildMenuBar(*menuBar());
+    menuActions_ = BuildMenuBar(*menuBar()); // deletes the menus it built before
     for (auto& [id, action] : menuActions_) {
         const int commandId = id;
         connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
@@ -145,22 +144,6 @@ void CMainFrame::BuildMenu() {
     for (const int id : {CommandId::ViewToolbar, CommandId::ViewStatusBar}) {
         if (QAction* action = MenuAction(id)) {
             action->setCheckable(true);
-        }
-    }
-}
-
-// The bar only lets go of what it shows when it is cleared: its menus (with
-// their submenus and items) and its own commands stay its children. The
-// previous language's set is deleted here, before the next one is built.
-void CMainFrame::DeleteMenu() {
-    const QList<QAction*> items = menuBar()->actions();
-    menuBar()->clear();
-    menuActions_.clear();
-    for (QAction* item : items) {
-        if (QMenu* menu = item->menu<QMenu*>()) {
-            delete menu; // its menu action goes with it
-        } else if (item->parent() == menuBar()) {
-            delete item;
         }
     }
 }

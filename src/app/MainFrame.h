@@ -71,7 +71,6 @@ private:
     bool CreateToolBar();
     bool CreateStatusBar();
     void BuildMenu();
-    void DeleteMenu();
     void RetranslateBars();
     void UpdateCommandStates();
     void UpdateLockIndicators();

@@ -38,7 +38,18 @@ void FillMenu(QMenu& menu, const std::vector<MenuEntry>& entries,
 } // namespace
 
 std::map<int, QAction*> BuildMenuBar(QMenuBar& bar) {
+    // The bar only lets go of what it shows when it is cleared: the menus
+    // built last time (with their submenus and items) and its own commands
+    // stay its children, so they are deleted here, not left to pile up.
+    const QList<QAction*> old = bar.actions();
     bar.clear();
+    for (QAction* item : old) {
+        if (QMenu* menu = item->menu<QMenu*>()) {
+            delete menu; // its menu action goes with it
+        } else if (item->parent() == &bar) {
+            delete item;
+        }
+    }
     std::map<int, QAction*> actions;
     for (const MenuEntry& e : LanguageModule::Menu(2)) {
         if (e.kind == MenuEntry::Kind::Popup) {

@@ -12,9 +12,9 @@ class QMenuBar;
 
 namespace ui {
 
-// Clears bar and fills it from menu 2. Every command becomes an action whose
-// data is the command id and whose status tip is the string of the same id.
-// Returns the actions by command id for routing and enabling.
+// Empties bar (deleting the menus it held) and fills it from menu 2. Every command becomes an
+// action whose data is the command id and whose status tip is the string of the same id. Returns
+// the actions by command id for routing and enabling.
 std::map<int, QAction*> BuildMenuBar(QMenuBar& bar);
 
 // The images of bitmap 2, left to right, one per toolbar button.
