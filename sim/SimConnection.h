@@ -53,6 +53,14 @@ public:
     zax::ServerStatus GetClassOfService(zax::CosRecord& record) override;
     zax::ServerStatus SetClassOfService(const zax::CosRecord& record) override;
 
+    // Adding mailboxes: one number's state, room in the tables, a range of
+    // subscribers (SimAddMailboxes.cpp).
+    zax::ServerStatus QueryMailboxState(const zax::Chars<8>& number, uint8_t& exists,
+                                        uint8_t& initialized) override;
+    zax::ServerStatus CheckFreeEntry(int16_t kind) override;
+    zax::ServerStatus AddMailboxRange(const zax::MailboxRecord& from, const zax::MailboxRecord& to,
+                                      int16_t& count) override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;
