@@ -1,5 +1,7 @@
 #include "mailbox/MailboxCommands.h"
 
+#include "mailbox/AddMailboxDialog.h"
+#include "mailbox/AddManyMailboxesDialog.h"
 #include "mailbox/ClassOfServiceDialog.h"
 #include "mailbox/MailboxListDialog.h"
 #include "ui/CommandTable.h"
@@ -18,6 +20,8 @@ template <class Dialog> void Open(zax::Session& session, QWidget* owner) {
 
 void RegisterCommands(ui::CommandTable& commands) {
     using namespace ui::CommandId;
+    commands.Register({AddMailbox, Open<AddMailboxDialog>});
+    commands.Register({AddManyMailboxes, Open<AddManyMailboxesDialog>});
     commands.Register({ChangeDeleteMailbox, Open<MailboxListDialog>});
     commands.Register({ClassOfService, Open<ClassOfServiceDialog>});
 }

@@ -7,8 +7,9 @@ class CommandTable;
 
 namespace mailbox {
 
-// Adds the mailbox list ("&Change / Delete...") and the classes of service
-// ("Edit &Class of Service...").
+// Adds the two ways of adding mailboxes ("&Add..." and "Add &many..."), the
+// mailbox list ("&Change / Delete...") and the classes of service ("Edit
+// &Class of Service...").
 void RegisterCommands(ui::CommandTable& commands);
 
 } // namespace mailbox

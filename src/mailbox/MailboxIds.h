@@ -124,6 +124,39 @@ inline constexpr int RecordCallYes = 1238;
 inline constexpr int RecordCallNo = 1239;
 } // namespace CosCtl
 
+// Add Mailbox (dialog 118).
+namespace AddMailboxCtl {
+inline constexpr int NumberLabel = 1300;
+inline constexpr int Number = 1301;
+inline constexpr int TypeGroup = 1302;
+inline constexpr int Subscriber = 1303;
+inline constexpr int Information = 1304;
+inline constexpr int FaxOnDemand = 1305;
+inline constexpr int FaxOverflow = 1306;
+inline constexpr int Amis = 1307;
+inline constexpr int Network = 1308;
+} // namespace AddMailboxCtl
+
+// Add Many Mailboxes (dialog 125).
+namespace AddManyCtl {
+inline constexpr int FromLabel = 1310;
+inline constexpr int From = 1311;
+inline constexpr int ToLabel = 1312;
+inline constexpr int To = 1313;
+inline constexpr int CosLabel = 1314;
+inline constexpr int Cos = 1315;
+inline constexpr int OutdialGroup = 1316;
+inline constexpr int Line = 1317;
+inline constexpr int LineNumber = 1318;
+inline constexpr int Pool = 1319;
+inline constexpr int PoolNumber = 1320;
+inline constexpr int None = 1321;
+inline constexpr int OptionsGroup = 1322;
+inline constexpr int Directory = 1323;
+inline constexpr int MessageWaiting = 1324;
+inline constexpr int CallScreening = 1325;
+} // namespace AddManyCtl
+
 // Messages of this subsystem that the shared string ids do not cover.
 namespace MailboxString {
 inline constexpr int InvalidLastName = 230;
@@ -135,6 +168,7 @@ inline constexpr int InvalidRemoteMailbox = 235;
 inline constexpr int InvalidNumberOfAttempts = 236;
 inline constexpr int TypeHasNoProperties = 237; // a mailbox type without pages
 inline constexpr int UnknownType = 238;         // the type text of codes without a name
+inline constexpr int MailboxesAdded = 239;      // follows the count of a range's new mailboxes
 } // namespace MailboxString
 
 } // namespace mailbox

@@ -3,6 +3,8 @@
 #include "ControlIdCheck.h"
 #include "MailboxTestSupport.h"
 
+#include "mailbox/AddMailboxDialog.h"
+#include "mailbox/AddManyMailboxesDialog.h"
 #include "mailbox/ClassOfServiceDialog.h"
 #include "mailbox/MailboxListDialog.h"
 #include "mailbox/MailboxPage.h"
@@ -21,6 +23,9 @@ TEST_F(MailboxTest, FormsAndEveryModuleAgreeOnTheControls) {
             {ui::DialogId::MailboxAdministration, std::make_unique<MailboxListDialog>(session)});
         all.push_back(
             {ui::DialogId::ClassOfService, std::make_unique<ClassOfServiceDialog>(session)});
+        all.push_back({ui::DialogId::AddMailbox, std::make_unique<AddMailboxDialog>(session)});
+        all.push_back(
+            {ui::DialogId::AddManyMailboxes, std::make_unique<AddManyMailboxesDialog>(session)});
         for (auto make : {MakeGeneralPage, MakeOptionsPage, MakeOutdialPage, MakeFaxPage,
                           MakeDeliveryPage, MakeAddressPage, MakeSpeechRecPage}) {
             std::unique_ptr<MailboxPage> page(make({record, session.systemInfo, cosNames, true}));

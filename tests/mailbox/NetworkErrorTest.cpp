@@ -3,6 +3,8 @@
 
 #include "MailboxTestSupport.h"
 
+#include "mailbox/AddMailboxDialog.h"
+#include "mailbox/AddManyMailboxesDialog.h"
 #include "mailbox/CMbxProps.h"
 #include "mailbox/ClassOfServiceDialog.h"
 #include "mailbox/MailboxIds.h"
@@ -21,6 +23,27 @@ using NetworkErrorTest = MailboxTest;
 int RunSheet(CMbxProps& sheet, std::function<void(CMbxProps&)> act) {
     WhenModal<CMbxProps>(std::move(act));
     return sheet.Run();
+}
+
+// Add Mailbox with a new number typed and OK pressed.
+int AddOne(zax::Session& s) {
+    AddMailboxDialog dialog(s);
+    WhenModal<AddMailboxDialog>([](AddMailboxDialog& d) {
+        TypeInto(d.Control(AddMailboxCtl::Number), "2050");
+        ClickButton(d, ui::ControlId::Ok);
+    });
+    return dialog.Run();
+}
+
+// Add Many Mailboxes with a range typed and OK pressed.
+int AddRange(zax::Session& s) {
+    AddManyMailboxesDialog dialog(s);
+    WhenModal<AddManyMailboxesDialog>([](AddManyMailboxesDialog& d) {
+        TypeInto(d.Control(AddManyCtl::From), "2100");
+        TypeInto(d.Control(AddManyCtl::To), "2110");
+        ClickButton(d, ui::ControlId::Ok);
+    });
+    return dialog.Run();
 }
 
 TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
@@ -67,6 +90,13 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
                  ClickButton(open, ui::ControlId::Ok);
              });
          }},
+        {zax::Opnum::CheckFreeEntry, "add: room for a mailbox",
+         [](zax::Session& s) { return AddMailboxDialog(s).Run(); }},
+        {zax::Opnum::GetSystemParameters, "add: group-list leading digit", AddOne},
+        {zax::Opnum::QueryMailboxState, "add: the number's state", AddOne},
+        {zax::Opnum::GetCosNames, "add many: class-of-service names",
+         [](zax::Session& s) { return AddManyMailboxesDialog(s).Run(); }},
+        {zax::Opnum::AddMailboxRange, "add many: the range", AddRange},
         {zax::Opnum::GetClassOfService, "classes of service: read",
          [](zax::Session& s) { return ClassOfServiceDialog(s).Run(); }},
         {zax::Opnum::SetClassOfService, "classes of service: write",
@@ -82,6 +112,9 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
         const ui::ScopedHooks freshProgram; // no earlier failure on record
         Use(zaxsim::MakeDemoState());
         sim->FailTransport(c.opnum, 1726);
+        // The system parameters answer as an empty record, so that the
+        // calls after them are reached.
+        sim->FailStatus(zax::Opnum::GetSystemParameters, 0);
         messages.clear();
         endedWith.reset();
         EXPECT_EQ(c.scenario(session), ui::ControlId::Cancel);
