@@ -4,6 +4,7 @@
 #include "MailboxTestSupport.h"
 #include "ZaxsimProcess.h"
 
+#include "mailbox/AddManyMailboxesDialog.h"
 #include "mailbox/CMbxProps.h"
 #include "mailbox/MailboxIds.h"
 #include "mailbox/MailboxListDialog.h"
@@ -117,6 +118,61 @@ TEST_F(MailboxOverLoopback, ListChangeAndDeleteReachTheServerAndItsStateFile) {
         EXPECT_EQ(zax::GetText(later.Read("2002", status).Name), "BAKER,TOM");
         later.Read("2024", status);
         EXPECT_EQ(status, 31012);
+    }
+}
+
+// A range of 50 made with Add Many Mailboxes is listed at once and is
+// still there after the server restarts.
+TEST_F(MailboxOverLoopback, ARangeAddedIsListedAndSurvivesARestart) {
+    for (const char* byteOrder : {"", "--big-endian"}) {
+        SCOPED_TRACE(*byteOrder ? byteOrder : "little-endian");
+        std::filesystem::remove(stateFile);
+        messages.clear();
+        std::vector<std::string> args = {"--state", stateFile};
+        if (*byteOrder)
+            args.emplace_back(byteOrder);
+        {
+            ZaxsimProcess sim(args);
+            Connection admin(sim);
+            zax::Session session;
+            session.server = admin.server.get();
+            ASSERT_EQ(admin.server->GetSystemInfo(session.systemInfo), 0);
+            ASSERT_EQ(admin.server->OpenSession(session.handle), 0);
+
+            AddManyMailboxesDialog add(session);
+            WhenModal<AddManyMailboxesDialog>([](AddManyMailboxesDialog& d) {
+                TypeInto(d.Control(AddManyCtl::From), "6000");
+                TypeInto(d.Control(AddManyCtl::To), "6049");
+                d.SetCurrentIndex(AddManyCtl::Cos, 1);
+                ClickButton(d, ui::ControlId::Ok);
+            });
+            EXPECT_EQ(add.Run(), ui::ControlId::Ok);
+            EXPECT_EQ(messages, QStringList{"50 mailboxes added"});
+
+            int rows = 0;
+            bool first = false, last = false;
+            MailboxListDialog list(session);
+            WhenModal<MailboxListDialog>([&](MailboxListDialog& d) {
+                rows = d.RowCount();
+                first = d.List()->SelectKey("6000");
+                last = d.List()->SelectKey("6049");
+                ClickButton(d, ListCtl::Close);
+            });
+            list.Run();
+            EXPECT_EQ(rows, 41 + 50);
+            EXPECT_TRUE(first);
+            EXPECT_TRUE(last);
+            EXPECT_EQ(admin.server->CloseSession(session.handle), 0);
+        }
+        ZaxsimProcess restarted({"--state", stateFile});
+        Connection later(restarted);
+        zax::ServerStatus status = 1;
+        const zax::MailboxRecord r = later.Read("6049", status);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(zax::GetText(r.Extension), "6049");
+        EXPECT_EQ(r.ClassOfService, 2);
+        EXPECT_EQ(r.Directory, 1);
+        EXPECT_EQ(r.MessageWaiting, 1);
     }
 }
 
