@@ -68,8 +68,11 @@ MailboxType AddMailboxDialog::ChosenType() const {
     return chosen != kTypeButtons.end() ? chosen->type : MailboxType::Subscriber;
 }
 
+// The number travels NUL-terminated in 8 bytes: a longer one would reach
+// the server cut short, as another mailbox's number.
 bool AddMailboxDialog::CheckNumber(const std::string& number) {
-    if (core::CheckMailboxNumber(number, session_.systemInfo.ExtensionLength) == core::FieldValid)
+    if (number.size() < sizeof(zax::MailboxRecord::Number) &&
+        core::CheckMailboxNumber(number, session_.systemInfo.ExtensionLength) == core::FieldValid)
         return true;
     Refuse(*this, ui::StringId::InvalidMailboxNumber);
     return false;

@@ -45,8 +45,11 @@ constexpr std::array<OutdialChoice, 3> kOutdialChoices = {{
     {None, 0, OutdialKind::None, 0, nullptr, nullptr},
 }};
 
+// An extension that does not fit its field would be sent cut short, as
+// another number: it is refused like any other wrong one.
 bool IsExtension(const std::string& text, const zax::SystemInfo& system) {
-    return core::CheckMailboxNumber(text, system.ExtensionLength) == core::FieldValid;
+    return text.size() < sizeof(zax::MailboxRecord::Extension) &&
+           core::CheckMailboxNumber(text, system.ExtensionLength) == core::FieldValid;
 }
 
 Row OutdialRow(const OutdialChoice& choice, const zax::SystemInfo& system) {

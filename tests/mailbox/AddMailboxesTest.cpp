@@ -48,6 +48,11 @@ protected:
         sim->state().systemInfo.ExtensionLength = length;
     }
 
+    // Types the range and the outdial choice into Add Many Mailboxes, presses
+    // OK, and expects `message` alone with the dialog left open as typed.
+    void ExpectRefused(const char* from, const char* to, int outdial, const char* number,
+                       const char* message);
+
     std::unique_ptr<ParametersServer> params;
 };
 
@@ -68,6 +73,8 @@ TEST_F(AddMailboxesTest, ANumberIsRefusedBeforeTheServerIsAskedAboutIt) {
         {"not digits", 4, 1, "20a1", "Invalid mailbox number", 0, 0},
         {"group list number", 3, 1, "901", "Invalid mailbox number", 1, 0},
         {"exists", 4, 1, "2001", "Mailbox exists", 1, 1},
+        // Eight digits would be sent as seven: the number of another mailbox.
+        {"longer than the record holds", 8, 1, "20010000", "Invalid mailbox number", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -234,25 +241,34 @@ TEST_F(AddMailboxesTest, AddManyChecksInOrderAndKeepsWhatWasTyped) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         SetExtensionLength(3);
-        messages.clear();
-        bool stayedOpen = false;
-        AddManyMailboxesDialog dialog(session);
-        WhenModal<AddManyMailboxesDialog>([&](AddManyMailboxesDialog& d) {
-            TypeInto(d.Control(From), c.from);
-            TypeInto(d.Control(To), c.to);
-            ClickButton(d, c.outdial);
-            if (c.outdial != None)
-                TypeInto(d.Control(c.outdial == Line ? LineNumber : PoolNumber), c.number);
-            ClickButton(d, ui::ControlId::Ok);
-            stayedOpen = d.isVisible();
-            EXPECT_EQ(d.ControlText(From), c.from);
-            EXPECT_EQ(d.ControlText(To), c.to);
-        });
-        dialog.Run();
-        EXPECT_TRUE(stayedOpen);
-        EXPECT_EQ(messages, QStringList{c.message});
-        EXPECT_EQ(CallsOf(zax::Opnum::AddMailboxRange), 0u);
+        ExpectRefused(c.from, c.to, c.outdial, c.number, c.message);
     }
+    // Eight digits would be sent as seven, another extension.
+    SetExtensionLength(8);
+    ExpectRefused("20000000", "20000001", None, "", "Invalid From extension");
+}
+
+void AddMailboxesTest::ExpectRefused(const char* from, const char* to, int outdial,
+                                     const char* number, const char* message) {
+    using namespace AddManyCtl;
+    messages.clear();
+    bool stayedOpen = false;
+    AddManyMailboxesDialog dialog(session);
+    WhenModal<AddManyMailboxesDialog>([&](AddManyMailboxesDialog& d) {
+        TypeInto(d.Control(From), from);
+        TypeInto(d.Control(To), to);
+        ClickButton(d, outdial);
+        if (outdial != None)
+            TypeInto(d.Control(outdial == Line ? LineNumber : PoolNumber), number);
+        ClickButton(d, ui::ControlId::Ok);
+        stayedOpen = d.isVisible();
+        EXPECT_EQ(d.ControlText(From), from);
+        EXPECT_EQ(d.ControlText(To), to);
+    });
+    dialog.Run();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages, QStringList{message});
+    EXPECT_EQ(CallsOf(zax::Opnum::AddMailboxRange), 0u);
 }
 
 // A range of one is a range; both records carry the settings, and the
