@@ -80,9 +80,14 @@ Mailbox NewSubscriber(const zax::MailboxRecord& shape, const std::string& number
     return m;
 }
 
+// How many more entries a table of `capacity` holding `used` takes.
+size_t Room(int16_t capacity, size_t used) {
+    const auto total = static_cast<size_t>(std::max<int16_t>(capacity, 0));
+    return total > used ? total - used : 0;
+}
+
 size_t RoomIn(const SimState& s) {
-    const auto capacity = static_cast<size_t>(std::max<int16_t>(s.capacity.Mailboxes, 0));
-    return capacity > s.mailboxes.size() ? capacity - s.mailboxes.size() : 0;
+    return Room(s.capacity.Mailboxes, s.mailboxes.size());
 }
 
 } // namespace
@@ -109,9 +114,7 @@ zax::ServerStatus SimConnection::CheckFreeEntry(int16_t kind) {
     case zax::EntryKind::Mailbox:
         return RoomIn(s) > 0 ? 0 : StatusNoEntry;
     case zax::EntryKind::GroupList:
-        return s.groupLists.size() < static_cast<size_t>(std::max<int16_t>(s.capacity.GroupLists, 0))
-                   ? 0
-                   : StatusNoEntry;
+        return Room(s.capacity.GroupLists, s.groupLists.size()) > 0 ? 0 : StatusNoEntry;
     }
     return StatusInvalidRecord;
 }

@@ -82,11 +82,11 @@ bool AddMailboxDialog::CheckNumber(const std::string& number) {
 // group lists are enabled; the digit is read fresh, as it may have changed.
 bool AddMailboxDialog::CheckNotGroupListNumber(const std::string& number) {
     zax::SystemParameters parameters{};
-    if (!CallServer([&] { return session_.Server().GetSystemParameters(parameters); })
-             .Succeeded())
+    if (!CallServer([&] { return session_.Server().GetSystemParameters(parameters); }).Succeeded())
         return false;
     const int digit = parameters.GroupListLeadingDigit;
-    if (session_.systemInfo.GroupListsEnabled == 0 || number.empty() || number.front() - '0' != digit)
+    if (session_.systemInfo.GroupListsEnabled == 0 || number.empty() ||
+        number.front() - '0' != digit)
         return true;
     Refuse(*this, ui::StringId::InvalidMailboxNumber);
     return false;

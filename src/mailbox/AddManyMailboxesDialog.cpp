@@ -107,11 +107,11 @@ ui::BindingTable<MailboxRange> RangeRows(const zax::SystemInfo& system) {
         {CallScreening, [](MailboxRecord& m, bool on) { m.CallScreening = on ? 1 : 0; }},
     };
     for (const auto& check : checks)
-        rows.push_back(Rule<MailboxRange>(
-            check.control, 0, [check](MailboxRange& r, const ui::ControlAccess& host) {
-                check.set(r.from, host.IsChecked(check.control));
-                return true;
-            }));
+        rows.push_back(Rule<MailboxRange>(check.control, 0,
+                                          [check](MailboxRange& r, const ui::ControlAccess& host) {
+                                              check.set(r.from, host.IsChecked(check.control));
+                                              return true;
+                                          }));
     return rows;
 }
 
@@ -171,8 +171,8 @@ void AddManyMailboxesDialog::OnOK() {
     ui::CallResult result{};
     {
         ui::WaitCursor wait;
-        result = CallServer(
-            [&] { return session_.Server().AddMailboxRange(range.from, to, added); });
+        result =
+            CallServer([&] { return session_.Server().AddMailboxRange(range.from, to, added); });
     }
     if (!result.Succeeded())
         return;

@@ -156,9 +156,9 @@ TEST_F(AddMailboxesTest, OkInTheSheetCreatesTheMailbox) {
     const zax::MailboxRecord* added = sim->model().state().FindMailbox("2050");
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(zax::GetText(added->Name), "NEWMAN");
-    EXPECT_EQ(Calls(), (std::vector<uint16_t>{zax::Opnum::CheckFreeEntry,
-                                              zax::Opnum::QueryMailboxState,
-                                              zax::Opnum::GetCosNames, zax::Opnum::AddMailbox}));
+    EXPECT_EQ(Calls(),
+              (std::vector<uint16_t>{zax::Opnum::CheckFreeEntry, zax::Opnum::QueryMailboxState,
+                                     zax::Opnum::GetCosNames, zax::Opnum::AddMailbox}));
 }
 
 // A refused CheckFreeEntry shows its message as the dialog opens, and the

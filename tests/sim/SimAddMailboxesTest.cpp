@@ -84,7 +84,7 @@ TEST(SimAddMailboxes, QueryMailboxStateTellsExistenceAndInitialization) {
         {"2000\0\0\0\0", 0, 1, 0},
         {"2001\0\0\0\0", 0, 1, 1},
         {"2002\0\0\0\0", 0, 0, 0},
-        {"2000\0" "99\0", 0, 1, 0}, // bytes after the terminator do not count
+        {"2000\0xyz", 0, 1, 0},                  // bytes after the terminator do not count
         {"20002000", StatusInvalidRecord, 0, 0}, // no terminator
     };
     for (const auto& c : cases) {
