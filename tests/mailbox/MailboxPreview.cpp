@@ -1,9 +1,11 @@
 // Shows one mailbox window against the in-process demo office for a while,
 // for looking at it on a real display:
-//   mailbox_preview <list|general|options|address|cos> [module.dll|-] [milliseconds]
+//   mailbox_preview <list|general|options|address|cos|add|addmany> [module.dll|-] [milliseconds]
 
 #include "InProcessServer.h"
 
+#include "mailbox/AddMailboxDialog.h"
+#include "mailbox/AddManyMailboxesDialog.h"
 #include "mailbox/CMbxProps.h"
 #include "mailbox/ClassOfServiceDialog.h"
 #include "mailbox/MailboxListDialog.h"
@@ -50,6 +52,18 @@ int main(int argc, char** argv) {
              mailbox::ClassOfServiceDialog cos(session);
              cos.move(40, 40);
              return cos.Run();
+         }},
+        {"add",
+         [&] {
+             mailbox::AddMailboxDialog add(session);
+             add.move(40, 40);
+             return add.Run();
+         }},
+        {"addmany",
+         [&] {
+             mailbox::AddManyMailboxesDialog add(session);
+             add.move(40, 40);
+             return add.Run();
          }},
     };
     const auto it = windows.find(args.value(1, "list"));
