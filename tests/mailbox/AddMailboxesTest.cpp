@@ -7,9 +7,11 @@
 #include "mailbox/AddMailboxDialog.h"
 #include "mailbox/AddManyMailboxesDialog.h"
 #include "mailbox/CMbxProps.h"
+#include "mailbox/MailboxCommands.h"
 #include "mailbox/MailboxIds.h"
 #include "mailbox/MailboxPage.h"
 
+#include "ui/CommandTable.h"
 #include "ui/ResourceIds.h"
 
 #include <QComboBox>
@@ -341,6 +343,26 @@ TEST_F(AddMailboxesTest, AddManyStaysOpenOnAServerErrorAndOpensWithoutClassNames
     EXPECT_EQ(dialog.Run(), ui::ControlId::Cancel);
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(messages, (QStringList{"Server Error, rc = 31033", "Server Error, rc = 31033"}));
+}
+
+// The menu items reach the two dialogs: each opens its own window.
+TEST_F(AddMailboxesTest, BothMenuCommandsOpenTheirDialogs) {
+    ui::CommandTable commands;
+    RegisterCommands(commands);
+    const ui::CommandEntry* addOne = commands.Find(ui::CommandId::AddMailbox);
+    const ui::CommandEntry* addMany = commands.Find(ui::CommandId::AddManyMailboxes);
+    ASSERT_NE(addOne, nullptr);
+    ASSERT_NE(addMany, nullptr);
+    EXPECT_TRUE(addOne->IsAvailable(session.systemInfo));
+    EXPECT_TRUE(addMany->IsAvailable(session.systemInfo));
+    bool manyOpened = false;
+    WhenModal<AddManyMailboxesDialog>([&](AddManyMailboxesDialog&) { manyOpened = true; });
+    addMany->run(session, nullptr);
+    EXPECT_TRUE(manyOpened);
+    bool oneOpened = false;
+    WhenModal<AddMailboxDialog>([&](AddMailboxDialog&) { oneOpened = true; });
+    addOne->run(session, nullptr);
+    EXPECT_TRUE(oneOpened);
 }
 
 } // namespace
