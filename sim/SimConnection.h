@@ -53,6 +53,14 @@ public:
     zax::ServerStatus GetClassOfService(zax::CosRecord& record) override;
     zax::ServerStatus SetClassOfService(const zax::CosRecord& record) override;
 
+    // Operator settings, fax and system parameters (SimParameters.cpp).
+    zax::ServerStatus GetFaxParameters(zax::FaxParameters& record) override;
+    zax::ServerStatus SetFaxParameters(const zax::FaxParameters& record) override;
+    zax::ServerStatus GetSystemParameters(zax::SystemParameters& record) override;
+    zax::ServerStatus SetSystemParameters(const zax::SystemParameters& record) override;
+    zax::ServerStatus GetOperatorSettings(zax::OperatorSettings& record) override;
+    zax::ServerStatus SetOperatorSettings(const zax::OperatorSettings& record) override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;
