@@ -215,7 +215,7 @@ zax::SystemInfo MakeSystemInfo() {
     si.ExtensionLength = kExtensionLength;
     si.LanguageCode = 1;
     si.GroupListsEnabled = 1;
-    SetText(si.AdminPassword, "1234");
+    SetText(si.AdminPassword, DefaultAdminPassword);
     si.MaxOutcallChannels = 4;
     si.MaxCcrPathLength = 6;
     si.CentrexAvailable = 1;

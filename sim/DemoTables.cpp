@@ -142,8 +142,9 @@ void FillNetworking(SimState& s) {
 }
 
 void FillParameters(SimState& s) {
-
+    // The server's own fax fields, which the client sends back as it read them.
     s.fax.Reserved0 = 1;
+    s.fax.Reserved3 = 1;
     SetText(s.fax.SystemFaxExtension, "3200");
     SetText(s.fax.SystemFaxName, "MAIN_OFFICE_FAX");
     s.fax.Retries = 5;
@@ -163,6 +164,7 @@ void FillParameters(SimState& s) {
     p.PrimaryLanguage = N(zax::PromptLanguageCode::English);
     p.SecondaryLanguage = N(zax::PromptLanguageCode::French);
     p.RedirectDn = 0;
+    MirrorSystemParameters(p, s.systemInfo);
 
     s.operatorSettings = {1, 1, 1, 0, {}};
     SetText(s.operatorSettings.AttendantExtension, "2000");

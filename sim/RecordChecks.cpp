@@ -151,4 +151,45 @@ bool IsStorableClassOfService(const SystemInfo& si, const zax::CosRecord& c) {
            });
 }
 
+// ---- operator settings, fax and system parameters ------------------------------
+
+namespace {
+
+bool IsLanguage(int16_t code) {
+    return Within(code, 1, 3); // zax::PromptLanguageCode
+}
+
+} // namespace
+
+bool IsStorableOperatorSettings(const SystemInfo& si, const zax::OperatorSettings& r) {
+    return Flag(r.AttendantAvailable) && Flag(r.BusinessOpen) && Flag(r.AnswerLines) &&
+           Flag(r.ResetOperatorPassword) && Extension(si, GetText(r.AttendantExtension));
+}
+
+// The first three fields are the server's own and take any value.
+bool IsStorableFaxParameters(const SystemInfo& si, const zax::FaxParameters& r) {
+    return Extension(si, GetText(r.SystemFaxExtension)) &&
+           Text(GetText(r.SystemFaxName), 0, 16, kNameCharacters) && Within(r.Retries, 1, 99) &&
+           Within(r.Interval, 1, 60);
+}
+
+// The version text is the server's own: whatever comes with it is ignored.
+bool IsStorableSystemParameters(const SystemInfo& si, const zax::SystemParameters& r) {
+    const bool flags = Flag(r.VoiceMailEnabled) && Flag(r.GroupListsEnabled) &&
+                       Flag(r.ExternalInitialization) && Flag(r.DirectoryAvailable) &&
+                       Flag(r.GeneralDeliveryMailbox) && Flag(r.Bilingual) &&
+                       Flag(r.ResetAdminPassword) && Flag(r.RedirectDn);
+    // Group list numbers begin with the leading digit while they are enabled.
+    const bool digit = r.GroupListsEnabled ? Within(r.GroupListLeadingDigit, 1, 9)
+                                           : Within(r.GroupListLeadingDigit, 0, 9);
+    // A bilingual system speaks two different languages; otherwise the
+    // second may be none (0).
+    const bool languages =
+        IsLanguage(r.PrimaryLanguage) &&
+        (r.Bilingual ? IsLanguage(r.SecondaryLanguage) && r.SecondaryLanguage != r.PrimaryLanguage
+                     : r.SecondaryLanguage == 0 || IsLanguage(r.SecondaryLanguage));
+    return flags && digit && languages && Within(r.OutcallingChannels, 1, si.MaxOutcallChannels) &&
+           Within(r.DirectorySearch, 0, 2);
+}
+
 } // namespace zaxsim

@@ -1,9 +1,10 @@
 #pragma once
-// What the server accepts in a mailbox or class-of-service record that a
-// client adds or changes, field by field: the ranges the server keeps, and
-// for a field without one its own domain (a flag is 0 or 1, a line number
-// names one of the server's lines). Rules that look at other records (an
-// extension already taken, a type changed) belong to the procedures.
+// What the server accepts in a record that a client adds or changes, field
+// by field: the ranges the server keeps, and for a field without one its own
+// domain (a flag is 0 or 1, a line number names one of the server's lines).
+// Rules that look at other records (an extension already taken, a type
+// changed, a leading digit that mailboxes begin with) belong to the
+// procedures.
 
 #include "server/Records.h"
 
@@ -11,5 +12,10 @@ namespace zaxsim {
 
 bool IsStorableMailbox(const zax::SystemInfo& system, const zax::MailboxRecord& record);
 bool IsStorableClassOfService(const zax::SystemInfo& system, const zax::CosRecord& record);
+
+// Operator settings, fax and system parameters.
+bool IsStorableOperatorSettings(const zax::SystemInfo& system, const zax::OperatorSettings& record);
+bool IsStorableFaxParameters(const zax::SystemInfo& system, const zax::FaxParameters& record);
+bool IsStorableSystemParameters(const zax::SystemInfo& system, const zax::SystemParameters& record);
 
 } // namespace zaxsim

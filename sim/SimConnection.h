@@ -61,6 +61,14 @@ public:
     zax::ServerStatus AddMailboxRange(const zax::MailboxRecord& from, const zax::MailboxRecord& to,
                                       int16_t& count) override;
 
+    // Operator settings, fax and system parameters (SimParameters.cpp).
+    zax::ServerStatus GetFaxParameters(zax::FaxParameters& record) override;
+    zax::ServerStatus SetFaxParameters(const zax::FaxParameters& record) override;
+    zax::ServerStatus GetSystemParameters(zax::SystemParameters& record) override;
+    zax::ServerStatus SetSystemParameters(const zax::SystemParameters& record) override;
+    zax::ServerStatus GetOperatorSettings(zax::OperatorSettings& record) override;
+    zax::ServerStatus SetOperatorSettings(const zax::OperatorSettings& record) override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;

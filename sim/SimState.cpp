@@ -172,6 +172,12 @@ void RefreshDerivedFields(SimState& state) {
     }
 }
 
+void MirrorSystemParameters(const zax::SystemParameters& parameters, zax::SystemInfo& info) {
+    info.GroupListsEnabled = parameters.GroupListsEnabled;
+    info.Reserved13 = parameters.GroupListLeadingDigit;
+    info.Reserved14 = parameters.Bilingual;
+}
+
 void ValidateState(const SimState& state) {
     ValidateSystem(state);
     ValidateKeyedTables(state);

@@ -12,6 +12,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zaxsim {
@@ -121,6 +122,16 @@ struct SimState {
     // The mailbox whose extension or alternate extension is `extension`.
     const zax::MailboxRecord* FindByExtension(const std::string& extension) const;
 };
+
+// The administration password of a new server, and the one "Reset Admin
+// Password" (SetSystemParameters) puts back.
+inline constexpr std::string_view DefaultAdminPassword = "1234";
+
+// What GetSystemInfo reports of the system parameters: the group-lists flag
+// where the client reads it, and in two bytes the client does not interpret
+// the group list leading digit (13) and whether the system is bilingual (14).
+// The server keeps them in step with every change of the parameters.
+void MirrorSystemParameters(const zax::SystemParameters& parameters, zax::SystemInfo& info);
 
 // Sets the fields of the greeting tables that mirror other state: the
 // "recorded" flags from the prompts held, and the CCR-trees-defined bytes

@@ -88,6 +88,25 @@ void StateChange::PutClassOfService(const zax::CosRecord& record) {
     });
 }
 
+// The parameter records share one save, which writes all of them.
+template <class R> void StateChange::PutParameters(R& slot, const R& record) {
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = record;
+    writes_.push_back([](StateDatabase& db, const SimState& state) { db.SaveParameters(state); });
+}
+
+void StateChange::PutFaxParameters(const zax::FaxParameters& record) {
+    PutParameters(model_.mutableState().fax, record);
+}
+
+void StateChange::PutSystemParameters(const zax::SystemParameters& record) {
+    PutParameters(model_.mutableState().systemParameters, record);
+}
+
+void StateChange::PutOperatorSettings(const zax::OperatorSettings& record) {
+    PutParameters(model_.mutableState().operatorSettings, record);
+}
+
 zax::ServerStatus StateChange::Commit() {
     StateDatabase* store = model_.store();
     if (store && !writes_.empty()) {

@@ -40,6 +40,11 @@ public:
     void EraseNameRecording(const std::string& number);
     void PutClassOfService(const zax::CosRecord& record);
 
+    // The one-row parameter records.
+    void PutFaxParameters(const zax::FaxParameters& record);
+    void PutSystemParameters(const zax::SystemParameters& record);
+    void PutOperatorSettings(const zax::OperatorSettings& record);
+
     // 0 when the change is stored (or there is no database); otherwise
     // StatusNotStored, with the change undone in memory.
     zax::ServerStatus Commit();
@@ -50,6 +55,7 @@ private:
     void Put(Map& map, const std::string& key, typename Map::mapped_type v, Save save);
     template <class Map> void Erase(Map& map, const std::string& key, Save save);
     void Write(Save save, const std::string& key);
+    template <class R> void PutParameters(R& slot, const R& record);
     void Undo();
 
     SimModel& model_;

@@ -1,5 +1,6 @@
 // gui: the administration client.
 #include "app/ZaxApplication.h"
+#include "attendant/AttendantCommands.h"
 #include "mailbox/MailboxCommands.h"
 #include "server/Session.h"
 #include "ui/CommandTable.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     ui::CommandTable commands;
     // One line per feature: each adds the commands whose dialogs it owns.
     mailbox::RegisterCommands(commands);
+    attendant::RegisterCommands(commands);
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
     if (!application.InitInstance()) {
         return 1;

@@ -146,6 +146,22 @@ template <class R, class T> Binding<R> Check(int control, T R::*field, T on = 1,
             {}};
 }
 
+// Two radio buttons for one flag: `on` is checked while the field is
+// nonzero, `off` while it is zero; stores 1 or 0. A flag whose zero stands
+// for the first button of its pair names that button as `off`.
+template <class R, class T> Binding<R> OnOff(int on, int off, T R::*field) {
+    return {
+        on,
+        0,
+        // The pair is exclusive: checking one clears the other.
+        [=](const R& r, ControlAccess& host) { host.SetChecked(r.*field != 0 ? on : off, true); },
+        [=](R& r, const ControlAccess& host) {
+            r.*field = static_cast<T>(host.IsChecked(on) ? 1 : 0);
+            return true;
+        },
+        {}};
+}
+
 // A group of radio buttons, one per value; a field with none of the values
 // checks none and is left as it was.
 template <class R, class T>

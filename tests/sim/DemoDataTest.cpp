@@ -39,6 +39,8 @@ TEST_F(DemoDataTest, IsAConsistentSmallOffice) {
     EXPECT_LE(s.mailboxes.size(), static_cast<size_t>(s.capacity.Mailboxes));
     // The copies of a setting that two records carry agree.
     EXPECT_EQ(si.GroupListsEnabled, s.systemParameters.GroupListsEnabled);
+    EXPECT_EQ(si.Reserved13, s.systemParameters.GroupListLeadingDigit);
+    EXPECT_EQ(si.Reserved14, s.systemParameters.Bilingual);
     EXPECT_EQ(si.NetworkGroupListEnabled, s.network.NetworkGroupList);
     EXPECT_LE(s.systemParameters.OutcallingChannels, si.MaxOutcallChannels);
 }
@@ -95,6 +97,9 @@ TEST_F(DemoDataTest, EveryMailboxAndClassPassesTheServersOwnChecks) {
         EXPECT_TRUE(IsStorableMailbox(s.systemInfo, m.record)) << number;
     for (const auto& c : s.classesOfService)
         EXPECT_TRUE(IsStorableClassOfService(s.systemInfo, c)) << c.ClassNumber;
+    EXPECT_TRUE(IsStorableOperatorSettings(s.systemInfo, s.operatorSettings));
+    EXPECT_TRUE(IsStorableFaxParameters(s.systemInfo, s.fax));
+    EXPECT_TRUE(IsStorableSystemParameters(s.systemInfo, s.systemParameters));
 }
 
 TEST_F(DemoDataTest, ClassesOfServiceAreNamedAndWithinTheServersLimits) {

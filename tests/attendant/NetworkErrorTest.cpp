@@ -1,0 +1,64 @@
+// A transport failure in any server call of the operator, fax and system
+// parameter dialogs ends the program with the network error message, and
+// leaves no dialog running.
+
+#include "DialogTestSupport.h"
+
+#include "attendant/AttendantIds.h"
+#include "attendant/FaxParametersDialog.h"
+#include "attendant/OperatorSettingsDialog.h"
+#include "attendant/SystemParametersDialog.h"
+
+#include "ui/ResourceIds.h"
+
+using namespace attendant;
+using namespace dialogtest;
+
+namespace {
+
+using NetworkErrorTest = DialogTest;
+
+// Opens the dialog and presses OK without changing anything.
+template <class Dialog> int RunAndConfirm(zax::Session& session) {
+    Dialog dialog(session);
+    WhenModal<Dialog>([](Dialog& d) { ClickButton(d, ui::ControlId::Ok); });
+    return dialog.Run();
+}
+
+TEST_F(NetworkErrorTest, EveryProcedureOfTheParameterDialogsEndsTheProgram) {
+    struct Case {
+        uint16_t opnum;
+        const char* what;
+        std::function<int(zax::Session&)> scenario; // returns the dialog's result
+    };
+    const Case cases[] = {
+        {zax::Opnum::GetOperatorSettings, "operator settings: read",
+         [](zax::Session& s) { return OperatorSettingsDialog(s).Run(); }},
+        {zax::Opnum::SetOperatorSettings, "operator settings: write",
+         RunAndConfirm<OperatorSettingsDialog>},
+        {zax::Opnum::GetFaxParameters, "fax parameters: read",
+         [](zax::Session& s) { return FaxParametersDialog(s).Run(); }},
+        {zax::Opnum::SetFaxParameters, "fax parameters: write", RunAndConfirm<FaxParametersDialog>},
+        {zax::Opnum::GetSystemParameters, "system parameters: read",
+         [](zax::Session& s) { return SystemParametersDialog(s).Run(); }},
+        {zax::Opnum::SetSystemParameters, "system parameters: write",
+         RunAndConfirm<SystemParametersDialog>},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ui::ScopedHooks freshProgram; // no earlier failure on record
+        Use(zaxsim::MakeDemoState());
+        sim->FailTransport(c.opnum, 1726);
+        messages.clear();
+        endedWith.reset();
+        EXPECT_EQ(c.scenario(session), ui::ControlId::Cancel);
+        ASSERT_FALSE(messages.isEmpty());
+        EXPECT_EQ(messages.back(), "Network Error - terminating ZAX Manager");
+        EXPECT_EQ(messages.count("Network Error - terminating ZAX Manager"), 1);
+        EXPECT_EQ(endedWith, 1);
+        EXPECT_EQ(CallsOf(c.opnum), 1u);
+        EXPECT_EQ(session.systemInfo.GroupListsEnabled, 1); // nothing was saved
+    }
+}
+
+} // namespace
