@@ -8,21 +8,12 @@
 
 namespace attendant {
 
-namespace {
-
-template <class Dialog> void Open(zax::Session& session, QWidget* owner) {
-    Dialog dialog(session, owner);
-    dialog.Run();
-}
-
-} // namespace
-
 void RegisterCommands(ui::CommandTable& commands) {
     using namespace ui::CommandId;
-    commands.Register({Fax, Open<FaxParametersDialog>});
-    commands.Register({OperatorSettings, Open<OperatorSettingsDialog>});
+    commands.Register({Fax, ui::OpenWindow<FaxParametersDialog>});
+    commands.Register({OperatorSettings, ui::OpenWindow<OperatorSettingsDialog>});
     // Enabling or disabling group lists changes what the menus offer.
-    commands.Register({SystemParameters, Open<SystemParametersDialog>, nullptr, true});
+    commands.Register({SystemParameters, ui::OpenWindow<SystemParametersDialog>, nullptr, true});
 }
 
 } // namespace attendant

@@ -9,21 +9,12 @@
 
 namespace mailbox {
 
-namespace {
-
-template <class Dialog> void Open(zax::Session& session, QWidget* owner) {
-    Dialog dialog(session, owner);
-    dialog.Run();
-}
-
-} // namespace
-
 void RegisterCommands(ui::CommandTable& commands) {
     using namespace ui::CommandId;
-    commands.Register({AddMailbox, Open<AddMailboxDialog>});
-    commands.Register({AddManyMailboxes, Open<AddManyMailboxesDialog>});
-    commands.Register({ChangeDeleteMailbox, Open<MailboxListDialog>});
-    commands.Register({ClassOfService, Open<ClassOfServiceDialog>});
+    commands.Register({AddMailbox, ui::OpenWindow<AddMailboxDialog>});
+    commands.Register({AddManyMailboxes, ui::OpenWindow<AddManyMailboxesDialog>});
+    commands.Register({ChangeDeleteMailbox, ui::OpenWindow<MailboxListDialog>});
+    commands.Register({ClassOfService, ui::OpenWindow<ClassOfServiceDialog>});
 }
 
 } // namespace mailbox

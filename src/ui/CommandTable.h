@@ -33,6 +33,13 @@ struct CommandEntry {
     }
 };
 
+// The usual way a command runs: make the window over the session, Run() it
+// (which reads before showing) and discard it.
+template <class Window> void OpenWindow(zax::Session& session, QWidget* owner) {
+    Window window(session, owner);
+    window.Run();
+}
+
 class CommandTable {
 public:
     void Register(CommandEntry entry) {
