@@ -7,16 +7,10 @@
 //   RawRoundTrips       401 raw TCP round trips of the same sizes,
 // so the cost of the client and of the list shows against the floor.
 
-#include "SimConnection.h"
-#include "dcerpc/RpcServer.h"
+#include "LoopbackServer.h"
 #include "dcerpc/Socket.h"
 #include "mailbox/MailboxListDialog.h"
-#include "server/RpcVoiceMailServer.h"
-#include "server/ServerBinding.h"
-#include "server/Session.h"
-#include "server/ZaxService.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -58,26 +52,8 @@ zaxsim::SimState TenThousandMailboxes() {
     return s;
 }
 
-struct Fixture {
-    Fixture()
-        : model(TenThousandMailboxes()), service([this](dcerpc::AssociationId id) {
-              return std::make_unique<zaxsim::SimConnection>(model, id);
-          }) {
-        server.AddInterface(&service);
-        const uint16_t port = server.Listen("127.0.0.1", 0);
-        server.Start();
-        uint32_t status = 0;
-        binding = zax::ServerBinding::FromString(
-            "ncacn_ip_tcp:127.0.0.1[" + std::to_string(port) + "]", status);
-        client = std::make_unique<zax::RpcVoiceMailServer>(*binding);
-        session.server = client.get();
-    }
-    zaxsim::SimModel model;
-    zax::ZaxService service;
-    dcerpc::RpcServer server;
-    std::unique_ptr<zax::ServerBinding> binding;
-    std::unique_ptr<zax::RpcVoiceMailServer> client;
-    zax::Session session;
+struct Fixture : benchsupport::LoopbackServer {
+    Fixture() : LoopbackServer(TenThousandMailboxes()) {}
 };
 
 void OpenMailboxList(benchmark::State& state) {
@@ -153,14 +129,5 @@ BENCHMARK(RawRoundTrips)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    std::string runtime = "/tmp/zax-bench-XXXXXX";
-    if (mkdtemp(runtime.data()) != nullptr)
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    rmdir(runtime.c_str());
-    return 0;
+    return benchsupport::RunWithQt(argc, argv);
 }

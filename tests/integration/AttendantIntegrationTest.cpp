@@ -3,6 +3,7 @@
 // restarted server reading back what they saved.
 
 #include "DialogTestSupport.h"
+#include "LoopbackDialogs.h"
 #include "ZaxsimProcess.h"
 
 #include "attendant/AttendantIds.h"
@@ -24,33 +25,11 @@ using zaxtest::ZaxsimProcess;
 
 namespace {
 
-struct Connection {
-    explicit Connection(const ZaxsimProcess& sim) {
-        setenv("ZAXMGR_EPM_PORT", std::to_string(sim.epmPort()).c_str(), 1);
-        uint32_t status = 1;
-        binding = zax::ServerBinding::FromString("ncacn_ip_tcp:127.0.0.1[]", status);
-        server = std::make_unique<zax::RpcVoiceMailServer>(*binding);
-    }
-    std::unique_ptr<zax::ServerBinding> binding;
-    std::unique_ptr<zax::RpcVoiceMailServer> server;
-};
+using loopback::Connection;
 
-class ParametersOverLoopback : public ::testing::Test {
+class ParametersOverLoopback : public loopback::DialogsOverLoopback {
 protected:
-    ParametersOverLoopback() {
-        ui::Hooks().messageBox = [this](const QString& text, int) {
-            messages << text;
-            return ui::kAnswerOk;
-        };
-        ui::Hooks().endProgram = [](int code) { ADD_FAILURE() << "program ended with " << code; };
-    }
-    ~ParametersOverLoopback() override { std::filesystem::remove(stateFile); }
-
-    ui::ScopedHooks hooks;
-    QStringList messages;
-    const std::string stateFile = (std::filesystem::temp_directory_path() /
-                                   ("zaxsim-parameters-it-" + std::to_string(::getpid())))
-                                      .string();
+    ParametersOverLoopback() : DialogsOverLoopback("parameters") {}
 };
 
 TEST_F(ParametersOverLoopback, TheThreeDialogsSaveWhatARestartedServerReadsBack) {
@@ -58,9 +37,7 @@ TEST_F(ParametersOverLoopback, TheThreeDialogsSaveWhatARestartedServerReadsBack)
         SCOPED_TRACE(*byteOrder ? byteOrder : "little-endian");
         std::filesystem::remove(stateFile);
         messages.clear();
-        std::vector<std::string> args = {"--state", stateFile};
-        if (*byteOrder)
-            args.emplace_back(byteOrder);
+        const std::vector<std::string> args = Args(byteOrder);
         {
             ZaxsimProcess sim(args);
             Connection admin(sim);

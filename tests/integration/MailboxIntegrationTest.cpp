@@ -1,6 +1,7 @@
 // The mailbox dialogs end to end: the real client stubs over loopback to the
 // real zaxsim program, which keeps its state in a file.
 
+#include "LoopbackDialogs.h"
 #include "MailboxTestSupport.h"
 #include "ZaxsimProcess.h"
 
@@ -25,43 +26,23 @@ using zaxtest::ZaxsimProcess;
 
 namespace {
 
-struct Connection {
-    explicit Connection(const ZaxsimProcess& sim) {
-        setenv("ZAXMGR_EPM_PORT", std::to_string(sim.epmPort()).c_str(), 1);
-        uint32_t status = 1;
-        binding = zax::ServerBinding::FromString("ncacn_ip_tcp:127.0.0.1[]", status);
-        server = std::make_unique<zax::RpcVoiceMailServer>(*binding);
-    }
+struct Connection : loopback::Connection {
+    using loopback::Connection::Connection;
     zax::MailboxRecord Read(const char* number, zax::ServerStatus& status) {
         zax::MailboxRecord r{};
         zax::SetText(r.Number, number);
         status = server->GetMailbox(r);
         return r;
     }
-    std::unique_ptr<zax::ServerBinding> binding;
-    std::unique_ptr<zax::RpcVoiceMailServer> server;
 };
 
 void SelectNumber(MailboxListDialog& d, const char* number) {
     d.List()->SelectKey(number);
 }
 
-class MailboxOverLoopback : public ::testing::Test {
+class MailboxOverLoopback : public loopback::DialogsOverLoopback {
 protected:
-    MailboxOverLoopback() {
-        ui::Hooks().messageBox = [this](const QString& text, int) {
-            messages << text;
-            return ui::kAnswerOk;
-        };
-        ui::Hooks().endProgram = [](int code) { ADD_FAILURE() << "program ended with " << code; };
-    }
-    ~MailboxOverLoopback() override { std::filesystem::remove(stateFile); }
-
-    ui::ScopedHooks hooks;
-    QStringList messages;
-    const std::string stateFile = (std::filesystem::temp_directory_path() /
-                                   ("zaxsim-mailbox-it-" + std::to_string(::getpid())))
-                                      .string();
+    MailboxOverLoopback() : DialogsOverLoopback("mailbox") {}
 };
 
 TEST_F(MailboxOverLoopback, ListChangeAndDeleteReachTheServerAndItsStateFile) {
@@ -69,9 +50,7 @@ TEST_F(MailboxOverLoopback, ListChangeAndDeleteReachTheServerAndItsStateFile) {
         SCOPED_TRACE(*byteOrder ? byteOrder : "little-endian");
         std::filesystem::remove(stateFile);
         messages.clear();
-        std::vector<std::string> args = {"--state", stateFile};
-        if (*byteOrder)
-            args.emplace_back(byteOrder);
+        const std::vector<std::string> args = Args(byteOrder);
         {
             ZaxsimProcess sim(args);
             Connection admin(sim);
@@ -128,9 +107,7 @@ TEST_F(MailboxOverLoopback, ARangeAddedIsListedAndSurvivesARestart) {
         SCOPED_TRACE(*byteOrder ? byteOrder : "little-endian");
         std::filesystem::remove(stateFile);
         messages.clear();
-        std::vector<std::string> args = {"--state", stateFile};
-        if (*byteOrder)
-            args.emplace_back(byteOrder);
+        const std::vector<std::string> args = Args(byteOrder);
         {
             ZaxsimProcess sim(args);
             Connection admin(sim);

@@ -1,0 +1,60 @@
+#pragma once
+// What the end-to-end benchmarks share: the simulated server's model served
+// over the real RPC runtime on a loopback port, a client bound to it, and a
+// Qt application for the dialogs measured.
+
+#include "SimConnection.h"
+#include "dcerpc/RpcServer.h"
+#include "server/RpcVoiceMailServer.h"
+#include "server/ServerBinding.h"
+#include "server/Session.h"
+#include "server/ZaxService.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace benchsupport {
+
+struct LoopbackServer {
+    explicit LoopbackServer(zaxsim::SimState state)
+        : model(std::move(state)), service([this](dcerpc::AssociationId id) {
+              return std::make_unique<zaxsim::SimConnection>(model, id);
+          }) {
+        server.AddInterface(&service);
+        const uint16_t port = server.Listen("127.0.0.1", 0);
+        server.Start();
+        uint32_t status = 0;
+        binding = zax::ServerBinding::FromString(
+            "ncacn_ip_tcp:127.0.0.1[" + std::to_string(port) + "]", status);
+        client = std::make_unique<zax::RpcVoiceMailServer>(*binding);
+        session.server = client.get();
+    }
+    zaxsim::SimModel model;
+    zax::ZaxService service;
+    dcerpc::RpcServer server;
+    std::unique_ptr<zax::ServerBinding> binding;
+    std::unique_ptr<zax::RpcVoiceMailServer> client;
+    zax::Session session;
+};
+
+// main() of a benchmark that opens dialogs: offscreen, with a runtime
+// directory of its own.
+inline int RunWithQt(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    std::string runtime = "/tmp/zax-bench-XXXXXX";
+    if (mkdtemp(runtime.data()) != nullptr)
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    rmdir(runtime.c_str());
+    return 0;
+}
+
+} // namespace benchsupport
