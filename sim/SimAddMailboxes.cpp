@@ -38,14 +38,6 @@ std::string ExtensionText(long value, size_t length) {
     return std::string(length > text.size() ? length - text.size() : 0, '0') + text;
 }
 
-// Numbers beginning with the group-list leading digit belong to group lists
-// while those are enabled.
-bool InGroupListRange(const SimState& s, const std::string& number) {
-    const uint8_t digit = s.systemParameters.GroupListLeadingDigit;
-    return s.systemInfo.GroupListsEnabled != 0 && digit >= 1 && digit <= 9 &&
-           number.front() == static_cast<char>('0' + digit);
-}
-
 // Whether a new mailbox may take `number` as its number and extension.
 bool IsFreeNumber(const SimState& s, const std::string& number) {
     return !s.mailboxes.contains(number) && !s.groupLists.contains(number) &&
@@ -145,7 +137,7 @@ zax::ServerStatus SimConnection::AddMailboxRange(const zax::MailboxRecord& from,
     int16_t made = 0;
     for (long n = low; n <= high && RoomIn(change.state()) > 0; ++n) {
         const std::string number = ExtensionText(n, length);
-        if (InGroupListRange(change.state(), number)) {
+        if (change.state().InGroupListRange(number)) {
             n = LastWithLeadingDigitOf(n, length);
             continue;
         }

@@ -181,6 +181,9 @@ zax::ServerStatus SimConnection::AddMailbox(const zax::MailboxRecord& record) {
     if (!IsStorableMailbox(s.systemInfo, record))
         return StatusInvalidRecord;
     const std::string number = GetText(record.Number);
+    // The numbers of the group lists' range are not the mailboxes' to take.
+    if (s.InGroupListRange(number))
+        return StatusInvalidRecord;
     if (s.mailboxes.contains(number))
         return StatusAlreadyExists;
     if (auto status = CheckExtensionsFree(s, record))

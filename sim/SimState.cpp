@@ -25,6 +25,12 @@ const zax::MailboxRecord* SimState::FindMailbox(const std::string& number) const
     return it == mailboxes.end() ? nullptr : &it->second.record;
 }
 
+bool SimState::InGroupListRange(const std::string& number) const {
+    const uint8_t digit = systemParameters.GroupListLeadingDigit;
+    return systemInfo.GroupListsEnabled != 0 && digit >= 1 && digit <= 9 && !number.empty() &&
+           number.front() == static_cast<char>('0' + digit);
+}
+
 const zax::MailboxRecord* SimState::FindByExtension(const std::string& extension) const {
     if (extension.empty())
         return nullptr;

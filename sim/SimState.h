@@ -121,6 +121,9 @@ struct SimState {
     const zax::MailboxRecord* FindMailbox(const std::string& number) const;
     // The mailbox whose extension or alternate extension is `extension`.
     const zax::MailboxRecord* FindByExtension(const std::string& extension) const;
+    // Numbers beginning with the group-list leading digit belong to group
+    // lists while those are enabled.
+    bool InGroupListRange(const std::string& number) const;
 };
 
 // The administration password of a new server, and the one "Reset Admin

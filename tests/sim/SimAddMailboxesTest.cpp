@@ -188,6 +188,21 @@ TEST(SimAddMailboxes, ARangeStopsWhereTheTableIsFullAndSkipsGroupListNumbers) {
     }
 }
 
+TEST(SimAddMailboxes, OneMailboxInTheGroupListsRangeIsRefusedWhileTheyAreOn) {
+    for (const uint8_t groupListsEnabled : {uint8_t{1}, uint8_t{0}}) {
+        SCOPED_TRACE(groupListsEnabled);
+        SimState state = Office({"2000"});
+        state.systemInfo.GroupListsEnabled = groupListsEnabled;
+        SimModel model(std::move(state));
+        SimConnection conn(model, 1);
+        zax::MailboxRecord r = model.state().mailboxes.at("2000").record;
+        SetText(r.Number, "9001");
+        SetText(r.Extension, "9001");
+        EXPECT_EQ(conn.AddMailbox(r), groupListsEnabled ? StatusInvalidRecord : 0);
+        EXPECT_EQ(model.state().FindMailbox("9001") != nullptr, groupListsEnabled == 0);
+    }
+}
+
 TEST(SimAddMailboxes, ARangeTheServerCannotKeepIsRefusedWhole) {
     const struct {
         const char* what;
