@@ -46,17 +46,7 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheParameterDialogsEndsTheProgram) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const ui::ScopedHooks freshProgram; // no earlier failure on record
-        Use(zaxsim::MakeDemoState());
-        sim->FailTransport(c.opnum, 1726);
-        messages.clear();
-        endedWith.reset();
-        EXPECT_EQ(c.scenario(session), ui::ControlId::Cancel);
-        ASSERT_FALSE(messages.isEmpty());
-        EXPECT_EQ(messages.back(), "Network Error - terminating ZAX Manager");
-        EXPECT_EQ(messages.count("Network Error - terminating ZAX Manager"), 1);
-        EXPECT_EQ(endedWith, 1);
-        EXPECT_EQ(CallsOf(c.opnum), 1u);
+        ExpectTransportFailureEndsTheProgram(c.opnum, c.scenario);
         EXPECT_EQ(session.systemInfo.GroupListsEnabled, 1); // nothing was saved
     }
 }

@@ -109,20 +109,10 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheMailboxDialogsEndsTheProgram) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const ui::ScopedHooks freshProgram; // no earlier failure on record
-        Use(zaxsim::MakeDemoState());
-        sim->FailTransport(c.opnum, 1726);
         // The system parameters answer as an empty record, so that the
         // calls after them are reached.
-        sim->FailStatus(zax::Opnum::GetSystemParameters, 0);
-        messages.clear();
-        endedWith.reset();
-        EXPECT_EQ(c.scenario(session), ui::ControlId::Cancel);
-        ASSERT_FALSE(messages.isEmpty());
-        EXPECT_EQ(messages.back(), "Network Error - terminating ZAX Manager");
-        EXPECT_EQ(messages.count("Network Error - terminating ZAX Manager"), 1);
-        EXPECT_EQ(endedWith, 1);
-        EXPECT_EQ(CallsOf(c.opnum), 1u);
+        ExpectTransportFailureEndsTheProgram(
+            c.opnum, c.scenario, [this] { sim->FailStatus(zax::Opnum::GetSystemParameters, 0); });
     }
 }
 

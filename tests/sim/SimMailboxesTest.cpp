@@ -2,6 +2,7 @@
 // list and the group-list screens page through, the rules that keep the
 // mailbox table consistent, and persistence of every change.
 
+#include "FailedWrite.h"
 #include "SameState.h"
 #include "SimConnection.h"
 #include "StateChange.h"
@@ -477,23 +478,7 @@ TEST(SimMailboxes, AChangeTheDatabaseRefusesIsUndoneEverywhere) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        test::TempDir dir;
-        const auto file = dir / "state.db";
-        StateDatabase::Create(file, MakeDemoState());
-        SimModel model(StateDatabase::Open(file));
-        SimConnection conn(model, 1);
-        const SimState before = model.state();
-        Database other(file, Database::Mode::ReadWrite);
-        other.Exec(std::string("CREATE TRIGGER fail BEFORE ") + c.failingWrite +
-                   " BEGIN SELECT RAISE(ABORT, 'disk on fire'); END");
-
-        EXPECT_EQ(c.change(conn), StatusNotStored);
-        test::ExpectSameState(before, model.state());
-        test::ExpectSameState(before, StateDatabase::Read(file));
-
-        other.Exec("DROP TRIGGER fail");
-        EXPECT_EQ(c.change(conn), 0);
-        test::ExpectSameState(model.state(), StateDatabase::Read(file));
+        test::ExpectChangeRolledBackWhenRefused(c.failingWrite, c.change);
     }
 }
 

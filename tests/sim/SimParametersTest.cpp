@@ -2,6 +2,7 @@
 // it refuses, what it keeps of a write, the leading digit that conflicts with
 // mailboxes, what GetSystemInfo then reports, and persistence.
 
+#include "FailedWrite.h"
 #include "SameState.h"
 #include "SimConnection.h"
 #include "StateChange.h"
@@ -332,23 +333,7 @@ TEST(SimParameters, AChangeTheDatabaseRefusesIsUndoneEverywhere) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        test::TempDir dir;
-        const auto file = dir / "state.db";
-        StateDatabase::Create(file, MakeDemoState());
-        SimModel model(StateDatabase::Open(file));
-        SimConnection conn(model, 1);
-        const SimState before = model.state();
-        Database other(file, Database::Mode::ReadWrite);
-        other.Exec(std::string("CREATE TRIGGER fail BEFORE ") + c.failingWrite +
-                   " BEGIN SELECT RAISE(ABORT, 'disk on fire'); END");
-
-        EXPECT_EQ(c.change(conn), StatusNotStored);
-        test::ExpectSameState(before, model.state());
-        test::ExpectSameState(before, StateDatabase::Read(file));
-
-        other.Exec("DROP TRIGGER fail");
-        EXPECT_EQ(c.change(conn), 0);
-        test::ExpectSameState(model.state(), StateDatabase::Read(file));
+        test::ExpectChangeRolledBackWhenRefused(c.failingWrite, c.change);
     }
 }
 

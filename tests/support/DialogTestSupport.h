@@ -8,6 +8,7 @@
 
 #include "server/Session.h"
 #include "ui/Messages.h"
+#include "ui/ResourceIds.h"
 #include "ui/UiHooks.h"
 
 #include <QAbstractButton>
@@ -45,6 +46,28 @@ protected:
         sim = std::make_unique<testsupport::InProcessServer>(std::move(state));
         session.server = &sim->server();
         session.systemInfo = sim->state().systemInfo;
+    }
+
+    // A transport failure of `opnum` during `scenario` (which returns the
+    // window's result) ends the window with Cancel and the program with one
+    // network-error message, and the failed call is not repeated. `prepare`
+    // sets up the fresh server further before the scenario runs.
+    void ExpectTransportFailureEndsTheProgram(uint16_t opnum,
+                                              const std::function<int(zax::Session&)>& scenario,
+                                              const std::function<void()>& prepare = {}) {
+        const ui::ScopedHooks freshProgram; // no earlier failure on record
+        Use(zaxsim::MakeDemoState());
+        sim->FailTransport(opnum, 1726);
+        if (prepare)
+            prepare();
+        messages.clear();
+        endedWith.reset();
+        EXPECT_EQ(scenario(session), ui::ControlId::Cancel);
+        ASSERT_FALSE(messages.isEmpty());
+        EXPECT_EQ(messages.back(), "Network Error - terminating ZAX Manager");
+        EXPECT_EQ(messages.count("Network Error - terminating ZAX Manager"), 1);
+        EXPECT_EQ(endedWith, 1);
+        EXPECT_EQ(CallsOf(opnum), 1u);
     }
 
     std::vector<uint16_t> Calls() const { return sim->recorder().Sequence(); }
