@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -46,14 +47,17 @@ struct LoopbackServer {
 // directory of its own.
 inline int RunWithQt(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    std::string runtime = "/tmp/zax-bench-XXXXXX";
+    const char* tmp = std::getenv("TMPDIR");
+    std::string runtime =
+        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zax-bench-XXXXXX";
     if (mkdtemp(runtime.data()) != nullptr)
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    rmdir(runtime.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(runtime, ignored); // with whatever Qt put there
     return 0;
 }
 

@@ -27,7 +27,8 @@ void FailOnWarning(QtMsgType type, const QMessageLogContext&, const QString& mes
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string runtime = "/tmp/zax-ui-test-XXXXXX";
+    const char* tmp = std::getenv("TMPDIR");
+    std::string runtime = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zax-ui-test-XXXXXX";
     if (mkdtemp(runtime.data()) != nullptr) {
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1); // mkdtemp creates it 0700
     }
