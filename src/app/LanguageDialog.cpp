@@ -10,11 +10,21 @@
 #include "ui_LanguageDialog.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
+#include <QTemporaryFile>
 
 namespace app {
+namespace {
+
+bool CanWriteIn(const QString& directory) {
+    QTemporaryFile probe(directory + QStringLiteral("/.zaxmgr-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
 
 using namespace ui;
 
@@ -92,11 +102,19 @@ void LanguageDialog::OnOK() {
 
 // The help window reads "gui.hlp"/"gui.cnt" beside the program; the new
 // language's pair replaces them. A pair that cannot be copied is reported by
-// its source name, and the other one is still copied.
+// its source name, and the other one is still copied. An installed program's
+// folder is not the user's to write: the pair then goes to the user's
+// configuration folder, and the help window reads it from there.
 void LanguageDialog::CopyHelpFiles(const QString& baseName) {
     const QFileInfo help(HelpViewer::Instance().HelpFile());
-    const QString directory = help.absolutePath();
+    QString directory = help.absolutePath();
     const QString target = help.completeBaseName();
+    if (!CanWriteIn(directory)) {
+        const QFileInfo own(HelpViewer::UserHelpFile(target + QStringLiteral(".hlp")));
+        directory = own.absolutePath();
+        QDir().mkpath(directory);
+        HelpViewer::Instance().SetHelpFile(own.absoluteFilePath());
+    }
     for (const char* suffix : {".hlp", ".cnt"}) {
         const QString source = LanguageModule::FindFile(baseName + QLatin1String(suffix));
         const QString destination = directory + QLatin1Char('/') + target + QLatin1String(suffix);

@@ -1,5 +1,6 @@
 #include "ui/HelpViewer.h"
 
+#include "platform/Profile.h"
 #include "ui/LanguageModule.h"
 #include "ui/StringIds.h"
 
@@ -40,11 +41,19 @@ QString ReadBundlePage(const QString& bundlePath, const QString& page) {
 
 QString DefaultHelpFile() {
     const QFileInfo program(QCoreApplication::applicationFilePath());
-    return program.absolutePath() + QLatin1Char('/') + program.completeBaseName() +
-           QStringLiteral(".hlp");
+    const QString name = program.completeBaseName() + QStringLiteral(".hlp");
+    const QString own = HelpViewer::UserHelpFile(name);
+    if (QFileInfo::exists(own)) {
+        return own;
+    }
+    return program.absolutePath() + QLatin1Char('/') + name;
 }
 
 } // namespace
+
+QString HelpViewer::UserHelpFile(const QString& fileName) {
+    return QString::fromStdString(platform::ProfilePath(fileName.toStdString()).string());
+}
 
 HelpViewer& HelpViewer::Instance() {
     static HelpViewer* viewer = new HelpViewer; // lives until the application ends

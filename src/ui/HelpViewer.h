@@ -19,6 +19,10 @@ public:
     // The help file; default: the program's name with ".hlp" in its directory.
     void SetHelpFile(const QString& hlpPath);
     QString HelpFile() const { return hlpPath_; }
+    // Where a user's own copy of a help file is kept when the program's
+    // folder cannot be written (an installed program): the configuration
+    // folder. A help file there is read in preference to the program's.
+    static QString UserHelpFile(const QString& fileName);
 
     // 0 shows the contents, anything else the topic of that context number.
     void ShowContext(int context);

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace voice {
@@ -41,14 +42,14 @@ constexpr std::array<std::array<StepFunction, 4>, 4> kSteps = {{
     {PcmToWave, PcmToOki, PcmToSbc, CopyVoiceFile},
 }};
 
-int Usage() {
-    std::cerr << "usage: zaxvoice IN OUT\n"
+int Usage(std::ostream& out = std::cerr) {
+    out << "usage: zaxvoice IN OUT\n"
                  "  converts between voice files by extension:\n"
                  "  .wav  wave file (read: any wave; written: 8000 Hz mono 16-bit)\n"
                  "  .oki  raw OKI ADPCM\n"
                  "  .sbc  raw SBC\n"
                  "  .pcm  headerless signed 16-bit little-endian mono 8000 Hz\n";
-    return 2;
+    return &out == &std::cout ? 0 : 2;
 }
 
 bool SameFile(const char* a, const char* b) {
@@ -76,6 +77,8 @@ VoiceStatus ConvertFile(const char* inPath, CommandFormat inFormat, const char* 
 }
 
 int RunVoiceCommand(int argc, const char* const* argv) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h"))
+        return Usage(std::cout);
     if (argc != 3)
         return Usage();
     const char* in = argv[1];

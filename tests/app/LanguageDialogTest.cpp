@@ -197,6 +197,39 @@ TEST(LanguageDialogTest, FailuresAreReportedAsTheyHappen) {
     }
 }
 
+// An installed program's folder cannot be written: the new language's help
+// goes to the user's configuration folder, and the help window reads it there.
+TEST(LanguageDialogTest, HelpOfAnUnwritableProgramFolderGoesToTheUsersFolder) {
+    TempDir configHome;
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    setenv("XDG_CONFIG_HOME", configHome.Path().c_str(), 1);
+    {
+        LanguageFixture f;
+        HelpViewer::Instance().SetHelpFile(QStringLiteral("/proc/self/zax-program/gui.hlp"));
+        f.Open();
+        f.Choose(1003);
+        f.PressOk();
+        EXPECT_TRUE(f.hooks.messages.empty());
+        const std::filesystem::path own = configHome.Path() / "zaxmgr";
+        EXPECT_EQ(HelpViewer::Instance().HelpFile().toStdString(), (own / "gui.hlp").string());
+        EXPECT_EQ(HelpViewer::UserHelpFile(QStringLiteral("gui.hlp")).toStdString(),
+                  (own / "gui.hlp").string());
+        for (const char* suffix : {".hlp", ".cnt"}) {
+            QFile copied(LanguageFixture::Path(own / (std::string("gui") + suffix)));
+            QFile source(QStringLiteral(ZAX_BIN_DIR "/frenchca") + QLatin1String(suffix));
+            ASSERT_TRUE(copied.open(QIODevice::ReadOnly)) << suffix;
+            ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+            EXPECT_EQ(copied.readAll(), source.readAll()) << suffix;
+        }
+    }
+    if (saved != nullptr) {
+        setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+}
+
 // After the file could not be written the dialog stays open; OK again goes
 // through the whole step once more: the module, the file and the help files.
 TEST(LanguageDialogTest, OkAfterAFailedWriteRetriesTheWholeStep) {
