@@ -79,7 +79,9 @@ template <class Map, class KeyOf>
 void RequireKeysMatch(const Map& map, KeyOf keyOf, const char* what) {
     for (const auto& [key, value] : map)
         Require(keyOf(value) == key,
-                [&] { return std::string(what) + " \"" + key + "\" is filed under another key"; });
+                [&key = key, what] {
+                    return std::string(what) + " \"" + key + "\" is filed under another key";
+                });
 }
 
 void ValidateSystem(const SimState& s) {
@@ -107,7 +109,7 @@ void ValidateKeyedTables(const SimState& s) {
         RequireKey(key, sizeof g.header.ListNumber, "group list");
         for (const auto& member : g.members)
             Require(GetText(member.ListNumber) == key,
-                    [&] { return "member of group list " + key + " names another list"; });
+                    [&key = key] { return "member of group list " + key + " names another list"; });
     }
     RequireKeysMatch(
         s.groupLists, [](const GroupList& g) { return GetText(g.header.ListNumber); },
@@ -125,9 +127,9 @@ void ValidateKeyedTables(const SimState& s) {
 void ValidateDigitTables(const SimState& s) {
     for (const auto& [in, out] : s.translations) {
         Require(in.size() < zax::TranslationInputSize && AllDigits(in),
-                [&] { return "translation input \"" + in + "\" is not up to 14 digits"; });
+                [&in = in] { return "translation input \"" + in + "\" is not up to 14 digits"; });
         Require(out.size() < zax::TranslationOutputSize && AllDigits(out),
-                [&] { return "translation output \"" + out + "\" is not up to 15 digits"; });
+                [&out = out] { return "translation output \"" + out + "\" is not up to 15 digits"; });
         Require(!in.empty() || !out.empty(), "translation with both values empty");
     }
     for (const auto& r : s.centrexRestrictions)

@@ -159,7 +159,7 @@ SimState StateDatabase::Load() {
         });
         for (auto [table, prompts] :
              {std::pair{"aa_prompts", &s.aaPrompts}, std::pair{"sr_prompts", &s.srPrompts}})
-            InTable(table, [&] {
+            InTable(table, [&, table = table, prompts = prompts] {
                 auto& q = db.Cached(std::string("SELECT GreetingTable, Kind, Voice FROM ") + table);
                 LoadRows(q, *prompts, [](const Statement& r) {
                     return std::pair(PromptKey{At<int16_t>(r, 0), At<int16_t>(r, 1)}, r.Blob(2));

@@ -6,7 +6,6 @@
 namespace core {
 namespace {
 
-constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 constexpr int kQuarterHour = 900;
 constexpr std::string_view kDefaultAm = "AM";
