@@ -112,6 +112,11 @@ CallReply ClientAssociation::ReadReply(uint32_t callId) {
         if (pdu.empty())
             throw LostOrLate("connection lost during the call");
         PduHeader h = DecodeHeader(pdu);
+        // Longer than both what we offered to receive and what the server
+        // said it would send: the server no longer keeps to the binding.
+        if (h.fragLength > std::max(offeredFrag_, recvFrag_))
+            throw ProtocolError("fragment of " + std::to_string(h.fragLength) +
+                                " bytes, more than the " + std::to_string(recvFrag_) + " agreed");
         if (h.callId != callId)
             throw ProtocolError("reply for call " + std::to_string(h.callId) + ", expected " +
                                 std::to_string(callId));

@@ -261,8 +261,8 @@ public:
                 answer(s, DecodeHeader(request).callId);
             }
             uint8_t byte;
-            while (s.RecvExact(&byte, 1)) {
-            } // until the client hangs up
+            while (s.IsOpen() && s.RecvExact(&byte, 1)) {
+            } // until the client hangs up, or the answer did
         });
     }
     ~StallingPeer() { thread_.join(); }
@@ -326,6 +326,64 @@ TEST(Timeouts, AServerThatStopsAnsweringFailsTheCallInTime) {
         EXPECT_GE(took, milliseconds(950)) << k.what;
         EXPECT_LT(took, milliseconds(2500)) << k.what;
         EXPECT_FALSE(c.connected()) << k.what << ": a late reply must not answer the next call";
+    }
+}
+
+// Replies no server should send: each ends the call with a clear status in
+// bounded time and reads nothing beyond what arrived; a reply left half read
+// leaves the client disconnected, so that nothing late answers the next call.
+TEST(HostileServer, MalformedRepliesEndTheCallWithAClearStatus) {
+    using std::chrono::milliseconds;
+    // Two fragments' worth of reply, split small so that there is a middle.
+    auto twoFragments = [](uint32_t id) {
+        return EncodeResponse(id, 0, std::vector<uint8_t>(200, 0x22), 160, false);
+    };
+    struct Case {
+        const char* what;
+        StallingPeer::Answer answer;
+        uint32_t status;
+        bool staysConnected = false; // the fault ended the call cleanly
+    } cases[] = {
+        {"a reply to another call", [](TcpSocket& s, uint32_t id) { s.SendAll(Reply(id + 7)); },
+         RpcStatus::ProtocolError},
+        {"a fragment shorter than its own header",
+         [](TcpSocket& s, uint32_t id) {
+             auto pdu = Reply(id);
+             pdu[8] = 10;
+             pdu[9] = 0;
+             s.SendAll(pdu);
+         },
+         RpcStatus::ProtocolError},
+        {"a fragment larger than the agreed limit",
+         [](TcpSocket& s, uint32_t id) {
+             auto pdu = EncodeResponse(id, 0, std::vector<uint8_t>(20000, 0x33), 0xFFFF, false)[0];
+             s.SendAll(pdu);
+         },
+         RpcStatus::ProtocolError},
+        {"a fault after the first fragment",
+         [&twoFragments](TcpSocket& s, uint32_t id) {
+             auto frags = twoFragments(id);
+             s.SendAll(frags[0]);
+             s.SendAll(EncodeFault(id, 0, RpcFault{NcaStatus::OpRangeError, false}, false));
+         },
+         RpcStatus::ProcNumOutOfRange, true},
+        {"the connection closed in the middle of a reply",
+         [&twoFragments](TcpSocket& s, uint32_t id) {
+             auto frags = twoFragments(id);
+             s.SendAll(frags[0]);
+             s.SendAll(std::span(frags[1]).first(20));
+             s.Close();
+         },
+         RpcStatus::CallFailed},
+    };
+    for (auto& k : cases) {
+        StallingPeer peer(true, k.answer);
+        ClientAssociation c("127.0.0.1", kEcho, [p = peer.port] { return p; });
+        c.SetTimeouts({milliseconds(1000), milliseconds(1000)});
+        const auto start = Clock::now();
+        EXPECT_EQ(StatusOf([&] { c.Call(1, {}); }), k.status) << k.what;
+        EXPECT_LT(Clock::now() - start, milliseconds(2500)) << k.what;
+        EXPECT_EQ(c.connected(), k.staysConnected) << k.what;
     }
 }
 
