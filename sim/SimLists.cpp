@@ -187,7 +187,8 @@ zax::ServerStatus StoredClid(const SimState& s, const zax::ClidEntry& e, zax::Cl
         if (!IsTableOrTree(e.CcrTree) || tree == s.ccrTrees.end())
             return zax::StatusNoSuchCcrTree;
         const std::string path = GetText(e.CcrTreePath);
-        const auto maxPath = static_cast<size_t>(std::max<int16_t>(s.systemInfo.MaxCcrPathLength, 0));
+        const auto maxPath =
+            static_cast<size_t>(std::max<int16_t>(s.systemInfo.MaxCcrPathLength, 0));
         if (!Text(path, 1, std::min(maxPath, sizeof e.CcrTreePath - 1), kDigits) ||
             !tree->second.contains(path))
             return zax::StatusInvalidCcrPath;
@@ -259,8 +260,7 @@ zax::ServerStatus SimConnection::GetFirstGroupMember(zax::GroupListRecord& recor
 zax::ServerStatus SimConnection::GetNextGroupMember(zax::GroupListRecord& record) {
     const auto& lists = model_.state().groupLists;
     const auto it = lists.find(memberWalk_.list);
-    if (!memberWalk_.active || it == lists.end() ||
-        memberWalk_.next >= it->second.members.size()) {
+    if (!memberWalk_.active || it == lists.end() || memberWalk_.next >= it->second.members.size()) {
         memberWalk_.active = false;
         return StatusNoEntry;
     }
@@ -423,8 +423,8 @@ zax::ServerStatus SimConnection::DeleteClid(const zax::ClidEntry& entry) {
 // ---- dialing translation ------------------------------------------------------------------
 
 // Flag 1 starts from the first pair; 0 from the given input value on.
-zax::ServerStatus SimConnection::GetFirstTranslation(zax::Chars<15>& input,
-                                                     zax::Chars<16>& output, uint8_t fromFirst) {
+zax::ServerStatus SimConnection::GetFirstTranslation(zax::Chars<15>& input, zax::Chars<16>& output,
+                                                     uint8_t fromFirst) {
     const auto& table = model_.state().translations;
     translationWalk_ = {std::nullopt, true};
     if (fromFirst == 0 && Terminated(input)) {
@@ -435,8 +435,7 @@ zax::ServerStatus SimConnection::GetFirstTranslation(zax::Chars<15>& input,
     return GetNextTranslation(input, output);
 }
 
-zax::ServerStatus SimConnection::GetNextTranslation(zax::Chars<15>& input,
-                                                    zax::Chars<16>& output) {
+zax::ServerStatus SimConnection::GetNextTranslation(zax::Chars<15>& input, zax::Chars<16>& output) {
     input.fill(0);
     output.fill(0);
     const auto& table = model_.state().translations;

@@ -117,7 +117,8 @@ void StateChange::EraseGroupList(const std::string& number) {
 }
 
 void StateChange::PutClid(const zax::ClidEntry& entry) {
-    Put(model_.mutableState().clid, zax::GetText(entry.PhoneNumber), entry, &StateDatabase::SaveClid);
+    Put(model_.mutableState().clid, zax::GetText(entry.PhoneNumber), entry,
+        &StateDatabase::SaveClid);
 }
 
 void StateChange::EraseClid(const std::string& phoneNumber) {

@@ -27,8 +27,7 @@ bool AddGroupListDialog::Load() {
     const auto kind = static_cast<int16_t>(zax::EntryKind::GroupList);
     if (!ui::GuardServerCall([&] { return server.CheckFreeEntry(kind); }, full).Succeeded())
         return false;
-    return ui::GuardServerCall([&] { return server.GetFreeGroupListNumber(number_); })
-        .Succeeded();
+    return ui::GuardServerCall([&] { return server.GetFreeGroupListNumber(number_); }).Succeeded();
 }
 
 bool AddGroupListDialog::OnInitDialog() {

@@ -22,10 +22,9 @@ CentrexEntryDialog::CentrexEntryDialog(zax::Session& session, ui::EntryMode mode
         zax::SetText(Record().Digits, old);
     }
     Bind({
-        ui::bind::Text(Restriction, &CentrexRestriction::Digits, ui::StringId::InvalidRestriction,
-                       [](const std::string& t) {
-                           return IsDigits(t, 1, zax::CentrexRestrictionSize - 1);
-                       }),
+        ui::bind::Text(
+            Restriction, &CentrexRestriction::Digits, ui::StringId::InvalidRestriction,
+            [](const std::string& t) { return IsDigits(t, 1, zax::CentrexRestrictionSize - 1); }),
     });
 }
 

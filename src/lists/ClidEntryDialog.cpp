@@ -66,10 +66,13 @@ ClidEntryDialog::ClidEntryDialog(zax::Session& session, ui::EntryMode mode,
     using namespace ui::StringId;
     using ui::bind::Rule;
     const int extensionLength = session_.systemInfo.ExtensionLength;
-    const auto maxPath = static_cast<size_t>(std::clamp<int>(
-        session_.systemInfo.MaxCcrPathLength, 0, static_cast<int>(sizeof ClidEntry{}.CcrTreePath) - 1));
+    const auto maxPath =
+        static_cast<size_t>(std::clamp<int>(session_.systemInfo.MaxCcrPathLength, 0,
+                                            static_cast<int>(sizeof ClidEntry{}.CcrTreePath) - 1));
     // Each target row counts only while its radio button is the chosen one.
-    const auto chosen = [this](ClidTarget t) { return chosen_ >= 0 && kTargets[static_cast<size_t>(chosen_)].type == t; };
+    const auto chosen = [this](ClidTarget t) {
+        return chosen_ >= 0 && kTargets[static_cast<size_t>(chosen_)].type == t;
+    };
     const auto text = [](const ui::ControlAccess& host, int id) {
         return ui::RecordBytes(host.ControlText(id));
     };
@@ -235,8 +238,9 @@ bool ClidEntryDialog::MailboxUsable(const std::string& number) {
     std::copy_n(number.begin(), std::min(number.size(), key.size() - 1), key.begin());
     uint8_t exists = 0;
     uint8_t initialized = 0;
-    if (!CallServer([&] { return session_.Server().QueryMailboxState(key, exists, initialized); })
-             .Succeeded())
+    if (!CallServer([&] {
+             return session_.Server().QueryMailboxState(key, exists, initialized);
+         }).Succeeded())
         return false;
     if (!exists) {
         FocusControl(Mailbox);

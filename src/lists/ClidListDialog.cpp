@@ -45,10 +45,10 @@ ui::EntryRow ClidRow(const zax::ClidEntry& entry) {
 }
 
 ClidListDialog::ClidListDialog(zax::Session& session, QWidget* parent)
-    : EntryListDialog(ui::DialogId::CallingLineId,
-                      {ListsString::ColumnPhone, ui::StringId::ColumnType,
-                       ListsString::ColumnValue},
-                      false, parent),
+    : EntryListDialog(
+          ui::DialogId::CallingLineId,
+          {ListsString::ColumnPhone, ui::StringId::ColumnType, ListsString::ColumnValue}, false,
+          parent),
       session_(session) {}
 
 ui::CallResult ClidListDialog::ReadEntries(const RowSink& sink) {

@@ -44,8 +44,7 @@ void DialingParametersDialog::OnOK() {
     const std::optional<DialingParameters> parameters = StoreFields(DialingParameters{});
     if (!parameters)
         return;
-    if (CallServer([&] { return session_.Server().SetDialingParameters(*parameters); })
-            .Succeeded())
+    if (CallServer([&] { return session_.Server().SetDialingParameters(*parameters); }).Succeeded())
         EndDialog(ui::ControlId::Ok);
 }
 

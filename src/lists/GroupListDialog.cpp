@@ -101,8 +101,9 @@ bool GroupListDialog::Load() {
     if (existing_) {
         zax::GroupListRecord header{};
         zax::SetText(header.ListNumber, number_);
-        if (!ui::GuardServerCall([&] { return session_.Server().GetGroupList(header); })
-                 .Succeeded())
+        if (!ui::GuardServerCall([&] {
+                 return session_.Server().GetGroupList(header);
+             }).Succeeded())
             return false;
         name_ = zax::GetText(header.ListName);
         kind_ = static_cast<GroupListKind>(header.Kind);
@@ -144,8 +145,9 @@ bool GroupListDialog::ReadMembers() {
                               stored_.push_back(m);
                               current_.push_back(m);
                               const QString row =
-                                  IsVoice() ? MemberRow(zax::GetText(r.MemberMailboxName), m.mailbox)
-                                            : MemberRow(m.faxName, m.dialString);
+                                  IsVoice()
+                                      ? MemberRow(zax::GetText(r.MemberMailboxName), m.mailbox)
+                                      : MemberRow(m.faxName, m.dialString);
                               form_->current->AddString(row);
                               if (!IsVoice())
                                   return;
@@ -215,7 +217,8 @@ void GroupListDialog::OnAddFax() {
     zax::GroupListRecord record = *fax.Accepted();
     record.Kind = static_cast<int16_t>(GroupListKind::Fax);
     const GroupMember member = MemberOf(record);
-    form_->current->SetCurSel(form_->current->AddString(MemberRow(member.faxName, member.dialString)));
+    form_->current->SetCurSel(
+        form_->current->AddString(MemberRow(member.faxName, member.dialString)));
     current_.push_back(member);
     UpdateButtons();
 }

@@ -12,10 +12,10 @@
 namespace lists {
 
 GroupListsDialog::GroupListsDialog(zax::Session& session, QWidget* parent)
-    : EntryListDialog(ui::DialogId::GroupLists,
-                      {ListsString::ColumnGroupList, ui::StringId::ColumnName,
-                       ui::StringId::ColumnType},
-                      false, parent),
+    : EntryListDialog(
+          ui::DialogId::GroupLists,
+          {ListsString::ColumnGroupList, ui::StringId::ColumnName, ui::StringId::ColumnType}, false,
+          parent),
       session_(session) {}
 
 ui::CallResult GroupListsDialog::ReadEntries(const RowSink& sink) {

@@ -63,17 +63,17 @@ QString EntryListDialog::DeleteSubject(const EntryRow& row) const {
 bool EntryListDialog::Load() {
     std::vector<Rows::Column> columns;
     for (size_t c = 0; c < headers_.size(); ++c)
-        columns.push_back({LanguageModule::String(headers_[c]),
-                           [c](const EntryRow& r) -> std::string_view {
-                               return c < r.cells.size() ? std::string_view(r.cells[c])
-                                                         : std::string_view();
-                           }});
+        columns.push_back(
+            {LanguageModule::String(headers_[c]), [c](const EntryRow& r) -> std::string_view {
+                 return c < r.cells.size() ? std::string_view(r.cells[c]) : std::string_view();
+             }});
     rows_->SetColumns(std::move(columns));
 
     std::vector<EntryRow> rows;
     {
         WaitCursor wait;
-        const CallResult read = ReadEntries([&rows](EntryRow row) { rows.push_back(std::move(row)); });
+        const CallResult read =
+            ReadEntries([&rows](EntryRow row) { rows.push_back(std::move(row)); });
         if (!read.Succeeded())
             return false; // reported; the list closes
     }

@@ -74,7 +74,7 @@ TEST_F(GroupListsTest, ANetworkMemberIsShownButOffersNothingWhileNetworkListsAre
         const QStringList current = Rows(d, Current);
         EXPECT_TRUE(current.contains("HARPER,ELLEN\t4000"));
         const QStringList available = Rows(d, Available);
-        EXPECT_EQ(available.filter("\t400").size(), 0); // no AMIS or network mailbox
+        EXPECT_EQ(available.filter("\t400").size(), 0);  // no AMIS or network mailbox
         EXPECT_EQ(available.filter("\t2001").size(), 0); // a member is not offered again
         EXPECT_EQ(available.filter("\t2004").size(), 1);
     });
@@ -222,8 +222,9 @@ TEST_F(GroupListsTest, FaxMembersAreCheckedByTheirRoute) {
             TypeInto(w.Control(FaxMemberCtl::Name), c.name);
             if (c.route != Extension)
                 TypeInto(w.Control(Phone), c.phone);
-            const int box = c.route == Line ? LineNumber : c.route == Pool ? PoolNumber
-                                                                           : ExtensionNumber;
+            const int box = c.route == Line   ? LineNumber
+                            : c.route == Pool ? PoolNumber
+                                              : ExtensionNumber;
             TypeInto(w.Control(box), c.number);
             ClickButton(w, ui::ControlId::Ok);
         });

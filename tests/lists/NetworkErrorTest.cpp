@@ -49,9 +49,9 @@ std::function<int(zax::Session&)> InList(std::string key, std::function<void(Lis
 
 // Runs an entry dialog, types into its boxes and presses OK.
 template <class Dialog>
-std::function<int(zax::Session&)> Confirm(std::function<std::unique_ptr<Dialog>(zax::Session&)> make,
-                                          std::vector<std::pair<int, QString>> typed = {},
-                                          int radio = 0) {
+std::function<int(zax::Session&)>
+Confirm(std::function<std::unique_ptr<Dialog>(zax::Session&)> make,
+        std::vector<std::pair<int, QString>> typed = {}, int radio = 0) {
     return [=](zax::Session& s) {
         auto dialog = make(s);
         WhenModal<Dialog>([&](Dialog& d) {
@@ -78,9 +78,8 @@ TEST_F(NetworkErrorTest, EveryCallOfTheListsEndsTheProgram) {
     const auto newClid = [](zax::Session& s) {
         return std::make_unique<ClidEntryDialog>(s, EntryMode::Add, "");
     };
-    const auto clidToMailbox =
-        Confirm<ClidEntryDialog>(newClid, {{ClidCtl::Phone, "5551212"}, {ClidCtl::Mailbox, "2001"}},
-                                 ClidCtl::MailboxRadio);
+    const auto clidToMailbox = Confirm<ClidEntryDialog>(
+        newClid, {{ClidCtl::Phone, "5551212"}, {ClidCtl::Mailbox, "2001"}}, ClidCtl::MailboxRadio);
     const auto editList = [](const char* number) {
         return Confirm<GroupListDialog>([number](zax::Session& s) {
             return std::make_unique<GroupListDialog>(s, number, std::nullopt);
@@ -90,7 +89,8 @@ TEST_F(NetworkErrorTest, EveryCallOfTheListsEndsTheProgram) {
         return GroupListDialog(s, "9001", std::nullopt).Run();
     };
     const auto changedTranslation = [](zax::Session& s) {
-        return std::make_unique<TranslationEntryDialog>(s, EntryMode::Change, Pair("1800", "91800"));
+        return std::make_unique<TranslationEntryDialog>(s, EntryMode::Change,
+                                                        Pair("1800", "91800"));
     };
     const auto changedRestriction = [](zax::Session& s) {
         return std::make_unique<CentrexEntryDialog>(s, EntryMode::Change, "976");
@@ -105,7 +105,8 @@ TEST_F(NetworkErrorTest, EveryCallOfTheListsEndsTheProgram) {
         {FindNextEntry, "group lists: read on", Read<GroupListsDialog>},
         {DeleteGroupList, "group lists: delete",
          InList<GroupListsDialog>("9001", [](GroupListsDialog& l) { l.OnDelete(); })},
-        {CheckFreeEntry, "add group list: room", [](zax::Session& s) { return AddGroupListDialog(s).Run(); }},
+        {CheckFreeEntry, "add group list: room",
+         [](zax::Session& s) { return AddGroupListDialog(s).Run(); }},
         {GetFreeGroupListNumber, "add group list: number",
          [](zax::Session& s) { return AddGroupListDialog(s).Run(); }},
         {GetGroupList, "members: header", readList},
@@ -122,7 +123,8 @@ TEST_F(NetworkErrorTest, EveryCallOfTheListsEndsTheProgram) {
              });
              return d.Run();
          }},
-        {CheckClidAdd, "clid: room", InList<ClidListDialog>("", [](ClidListDialog& l) { l.OnAdd(); })},
+        {CheckClidAdd, "clid: room",
+         InList<ClidListDialog>("", [](ClidListDialog& l) { l.OnAdd(); })},
         {GetClid, "clid: read", Read<ClidListDialog>},
         {GetNextClid, "clid: read on", Read<ClidListDialog>},
         {DeleteClid, "clid: delete",

@@ -344,7 +344,8 @@ TEST(SimListsTest, ARefusedWriteLeavesNothingBehind) {
     } cases[] = {
         {"INSERT ON group_list_members",
          [](SimConnection& c) { return c.AddGroupMember(MailboxMember("9001", "2000")); }},
-        {"DELETE ON group_lists", [](SimConnection& c) { return c.DeleteGroupList(Header("9001")); }},
+        {"DELETE ON group_lists",
+         [](SimConnection& c) { return c.DeleteGroupList(Header("9001")); }},
         {"DELETE ON clid",
          [](SimConnection& c) { return c.DeleteClid(Clid("911", zax::ClidTarget::Table)); }},
         {"INSERT ON translations",
