@@ -17,8 +17,8 @@ TEST(ListsCommandsTest, GroupListsAndCentrexFollowTheSystemInformation) {
         ASSERT_NE(commands.Find(id), nullptr) << id;
         EXPECT_TRUE(static_cast<bool>(commands.Find(id)->run)) << id;
     }
-    for (uint8_t groupLists : {0, 1})
-        for (uint8_t centrex : {0, 1}) {
+    for (const uint8_t groupLists : {uint8_t{0}, uint8_t{1}})
+        for (const uint8_t centrex : {uint8_t{0}, uint8_t{1}}) {
             zax::SystemInfo si{};
             si.GroupListsEnabled = groupLists;
             si.CentrexAvailable = centrex;
