@@ -264,10 +264,10 @@ SimState MakeDemoState() {
         m.systemMailbox = IsSystemMailboxName(zax::GetText(m.record.Name));
 
     s.groupLists.emplace("9001",
-                         VoiceList("9001", "SALES_TEAM", {"2004", "2005", "2006", "2007"}, s));
+                         VoiceList("9001", "SALES-TEAM", {"2004", "2005", "2006", "2007"}, s));
     s.groupLists.emplace("9002",
                          VoiceList("9002", "MANAGERS", {"2001", "2002", "2003", "4000"}, s));
-    s.groupLists.emplace("9003", VoiceList("9003", "ALL_STAFF",
+    s.groupLists.emplace("9003", VoiceList("9003", "ALL-STAFF",
                                            {"2000", "2001", "2002", "2003", "2004", "2005", "2006",
                                             "2007", "2008", "2009", "2010", "2011", "2012", "2013"},
                                            s));

@@ -69,6 +69,39 @@ public:
     zax::ServerStatus GetOperatorSettings(zax::OperatorSettings& record) override;
     zax::ServerStatus SetOperatorSettings(const zax::OperatorSettings& record) override;
 
+    // Group lists and their members, CLID entries, dialing translations and
+    // their parameters, Centrex restrictions (SimLists.cpp).
+    zax::ServerStatus GetFreeGroupListNumber(int16_t& number) override;
+    zax::ServerStatus GetGroupList(zax::GroupListRecord& record) override;
+    zax::ServerStatus GetFirstGroupMember(zax::GroupListRecord& record) override;
+    zax::ServerStatus GetNextGroupMember(zax::GroupListRecord& record) override;
+    zax::ServerStatus AddGroupList(const zax::GroupListRecord& record) override;
+    zax::ServerStatus ChangeGroupList(const zax::GroupListRecord& record) override;
+    zax::ServerStatus AddGroupMember(const zax::GroupListRecord& record) override;
+    zax::ServerStatus RemoveGroupMember(const zax::GroupListRecord& record) override;
+    zax::ServerStatus DeleteGroupList(const zax::GroupListRecord& record) override;
+    zax::ServerStatus CheckClidAdd(uint8_t& unused) override;
+    zax::ServerStatus GetClid(zax::ClidEntry& entry, int16_t first) override;
+    zax::ServerStatus GetNextClid(zax::ClidEntry& entry) override;
+    zax::ServerStatus SetClid(const zax::ClidEntry& entry, uint8_t add) override;
+    zax::ServerStatus DeleteClid(const zax::ClidEntry& entry) override;
+    zax::ServerStatus GetFirstTranslation(zax::Chars<15>& input, zax::Chars<16>& output,
+                                          uint8_t fromFirst) override;
+    zax::ServerStatus GetNextTranslation(zax::Chars<15>& input, zax::Chars<16>& output) override;
+    zax::ServerStatus AddTranslation(const zax::Chars<15>& input,
+                                     const zax::Chars<16>& output) override;
+    zax::ServerStatus ChangeTranslation(const zax::Chars<15>& input,
+                                        const zax::Chars<16>& output) override;
+    zax::ServerStatus DeleteTranslation(const zax::Chars<15>& input,
+                                        const zax::Chars<16>& output) override;
+    zax::ServerStatus GetDialingParameters(zax::DialingParameters& record) override;
+    zax::ServerStatus SetDialingParameters(const zax::DialingParameters& record) override;
+    zax::ServerStatus GetFirstCentrexRestriction(zax::Chars<15>& digits,
+                                                 uint8_t fromFirst) override;
+    zax::ServerStatus GetNextCentrexRestriction(zax::Chars<15>& digits) override;
+    zax::ServerStatus AddCentrexRestriction(const zax::Chars<15>& digits) override;
+    zax::ServerStatus DeleteCentrexRestriction(const zax::Chars<15>& digits) override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;
@@ -84,6 +117,24 @@ private:
     };
     bool NextEntry(zax::EntrySummary& entry);
     Enumeration enumeration_;
+
+    // The walks through the tables of SimLists.cpp, one of each kind per
+    // connection: by the key delivered last, so entries may come and go
+    // between calls. The members of a list walk by position, since two
+    // members may look alike until their kind is known.
+    struct KeyWalk {
+        std::optional<std::string> last;
+        bool active = false;
+    };
+    struct MemberWalk {
+        std::string list;
+        size_t next = 0;
+        bool active = false;
+    };
+    KeyWalk clidWalk_;
+    KeyWalk translationWalk_;
+    KeyWalk centrexWalk_;
+    MemberWalk memberWalk_;
 };
 
 } // namespace zaxsim

@@ -107,6 +107,53 @@ void StateChange::PutOperatorSettings(const zax::OperatorSettings& record) {
     PutParameters(model_.mutableState().operatorSettings, record);
 }
 
+void StateChange::PutGroupList(GroupList list) {
+    const std::string number = zax::GetText(list.header.ListNumber);
+    Put(model_.mutableState().groupLists, number, std::move(list), &StateDatabase::SaveGroupList);
+}
+
+void StateChange::EraseGroupList(const std::string& number) {
+    Erase(model_.mutableState().groupLists, number, &StateDatabase::SaveGroupList);
+}
+
+void StateChange::PutClid(const zax::ClidEntry& entry) {
+    Put(model_.mutableState().clid, zax::GetText(entry.PhoneNumber), entry,
+        &StateDatabase::SaveClid);
+}
+
+void StateChange::EraseClid(const std::string& phoneNumber) {
+    Erase(model_.mutableState().clid, phoneNumber, &StateDatabase::SaveClid);
+}
+
+void StateChange::PutTranslation(const std::string& input, const std::string& output) {
+    Put(model_.mutableState().translations, input, output, &StateDatabase::SaveTranslation);
+}
+
+void StateChange::EraseTranslation(const std::string& input) {
+    Erase(model_.mutableState().translations, input, &StateDatabase::SaveTranslation);
+}
+
+// A restriction is its own key: a set, not a map, holds them.
+void StateChange::PutCentrexRestriction(const std::string& digits) {
+    auto& set = model_.mutableState().centrexRestrictions;
+    if (!set.insert(digits).second)
+        return;
+    undo_.push_back([&set, digits] { set.erase(digits); });
+    Write(&StateDatabase::SaveCentrexRestriction, digits);
+}
+
+void StateChange::EraseCentrexRestriction(const std::string& digits) {
+    auto& set = model_.mutableState().centrexRestrictions;
+    if (set.erase(digits) == 0)
+        return;
+    undo_.push_back([&set, digits] { set.insert(digits); });
+    Write(&StateDatabase::SaveCentrexRestriction, digits);
+}
+
+void StateChange::PutDialingParameters(const zax::DialingParameters& record) {
+    PutParameters(model_.mutableState().dialing, record);
+}
+
 zax::ServerStatus StateChange::Commit() {
     StateDatabase* store = model_.store();
     if (store && !writes_.empty()) {

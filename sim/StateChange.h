@@ -45,6 +45,18 @@ public:
     void PutSystemParameters(const zax::SystemParameters& record);
     void PutOperatorSettings(const zax::OperatorSettings& record);
 
+    // Group lists, CLID entries, dialing translations and Centrex
+    // restrictions (SimLists.cpp).
+    void PutGroupList(GroupList list);
+    void EraseGroupList(const std::string& number);
+    void PutClid(const zax::ClidEntry& entry);
+    void EraseClid(const std::string& phoneNumber);
+    void PutTranslation(const std::string& input, const std::string& output);
+    void EraseTranslation(const std::string& input);
+    void PutCentrexRestriction(const std::string& digits);
+    void EraseCentrexRestriction(const std::string& digits);
+    void PutDialingParameters(const zax::DialingParameters& record);
+
     // 0 when the change is stored (or there is no database); otherwise
     // StatusNotStored, with the change undone in memory.
     zax::ServerStatus Commit();

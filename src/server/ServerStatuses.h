@@ -5,8 +5,12 @@
 
 namespace zax {
 
+inline constexpr ServerStatus StatusClidNoMore = 31010;    // the CLID table's end of list
+inline constexpr ServerStatus StatusClidExists = 31011;    // the phone number is taken
 inline constexpr ServerStatus StatusNotInitialized = 31012;
 inline constexpr ServerStatus StatusNoEntry = 31012; // none, no more, or the table is full
+inline constexpr ServerStatus StatusNoSuchCcrTree = 31018;
+inline constexpr ServerStatus StatusInvalidCcrPath = 31019; // not a path of that tree
 inline constexpr ServerStatus StatusSessionActive = 31020;
 inline constexpr ServerStatus StatusStillReferenced = 31027;
 inline constexpr ServerStatus StatusAlreadyExists = 31028;

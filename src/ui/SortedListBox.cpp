@@ -20,8 +20,12 @@ public:
         initStyleOption(&blank, index);
         const QStringList pieces = blank.text.split(QLatin1Char('\t'));
         blank.text.clear();
-        // Background and selection first, then the pieces on top.
-        QStyledItemDelegate::paint(painter, blank, QModelIndex());
+        // Background and selection first, then the pieces on top. The style
+        // draws the emptied option itself: handing it back through the base
+        // paint would fill its text in again from the item.
+        blank.features &= ~QStyleOptionViewItem::HasDisplay;
+        const QStyle* style = option.widget != nullptr ? option.widget->style() : box_->style();
+        style->drawControl(QStyle::CE_ItemViewItem, &blank, painter, option.widget);
         painter->save();
         painter->setPen(option.state & QStyle::State_Selected
                             ? option.palette.color(QPalette::HighlightedText)
