@@ -45,6 +45,12 @@ public:
     void PutSystemParameters(const zax::SystemParameters& record);
     void PutOperatorSettings(const zax::OperatorSettings& record);
 
+    // Networking: the shared parameter record, the blocking periods, the sites.
+    void PutNetworkParameters(const zax::NetworkParameters& record);
+    void PutBlockingPeriods(const zax::BlockingPeriodTable& table);
+    void PutSite(const zax::NetworkSite& site);
+    void EraseSite(const std::string& prefix);
+
     // 0 when the change is stored (or there is no database); otherwise
     // StatusNotStored, with the change undone in memory.
     zax::ServerStatus Commit();
