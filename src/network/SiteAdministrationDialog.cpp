@@ -19,6 +19,7 @@
 #include "ui/StringIds.h"
 #include "ui/WaitCursor.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 
 #include <vector>
@@ -90,6 +91,10 @@ bool SiteAdministrationDialog::Load() {
 
 bool SiteAdministrationDialog::OnInitDialog() {
     TemplateDialog::OnInitDialog();
+    // Room for a whole site name (16 characters) and a whole prefix (9).
+    const int digit = form_->list->fontMetrics().horizontalAdvance(QLatin1Char('W'));
+    form_->list->setColumnWidth(0, digit * 12);
+    form_->list->setColumnWidth(1, digit * 7);
     EnableRowButtons(RowCount() > 0);
     if (RowCount() > 0) {
         form_->list->setFocus();
