@@ -211,8 +211,8 @@ zax::ServerStatus SimConnection::GetNextSite(NetworkSite& site) {
     if (!siteEnumeration_.active)
         return StatusNotInitialized;
     const auto& sites = model_.state().sites;
-    const auto it = siteEnumeration_.last ? sites.upper_bound(*siteEnumeration_.last)
-                                          : sites.begin();
+    const auto it =
+        siteEnumeration_.last ? sites.upper_bound(*siteEnumeration_.last) : sites.begin();
     if (it == sites.end()) {
         siteEnumeration_.active = false;
         return StatusNoEntry;

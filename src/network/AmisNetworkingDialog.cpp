@@ -46,8 +46,8 @@ AmisNetworkingDialog::AmisNetworkingDialog(zax::Session& session, QWidget* paren
         Text(AreaCode, &N::AreaCode, InvalidAreaCode, OptionalDigits(6)),
         Text(Phone, &N::TelephoneNumber, InvalidTelephoneNumber, OptionalDigits(16)),
     };
-    for (auto& row : RouteRows<N>(kRoute, session_.systemInfo, &N::OutgoingRouteKind,
-                                  &N::LineOrPoolNumber))
+    for (auto& row :
+         RouteRows<N>(kRoute, session_.systemInfo, &N::OutgoingRouteKind, &N::LineOrPoolNumber))
         rows.push_back(std::move(row));
     rows.push_back(OnOff(LoopbackYes, LoopbackNo, &N::LoopbackEnabled));
     rows.push_back(OnOff(SystemNameYes, SystemNameNo, &N::IncludeSystemName));

@@ -38,8 +38,8 @@ constexpr ui::StatusMessage kChangeStatuses[] = {
 
 AmisSiteDialog::AmisSiteDialog(zax::Session& session, NetworkSite& site, bool adding,
                                QWidget* parent)
-    : BoundDialog(ui::DialogId::AmisSite, parent), session_(session), site_(site),
-      adding_(adding), form_(std::make_unique<Ui::AmisSiteDialog>()) {
+    : BoundDialog(ui::DialogId::AmisSite, parent), session_(session), site_(site), adding_(adding),
+      form_(std::make_unique<Ui::AmisSiteDialog>()) {
     form_->setupUi(this);
     Record() = site;
     ui::BindingTable<NetworkSite> rows = {
@@ -53,9 +53,9 @@ AmisSiteDialog::AmisSiteDialog(zax::Session& session, NetworkSite& site, bool ad
         SitePrefixRow(Prefix, adding_),
         SiteNameRow(Name),
     };
-    for (auto& row : RouteRows<NetworkSite>(kRoute, session_.systemInfo,
-                                            &NetworkSite::OutgoingRouteKind,
-                                            &NetworkSite::LineOrPoolNumber))
+    for (auto& row :
+         RouteRows<NetworkSite>(kRoute, session_.systemInfo, &NetworkSite::OutgoingRouteKind,
+                                &NetworkSite::LineOrPoolNumber))
         rows.push_back(std::move(row));
     Bind(std::move(rows));
     for (const int radio : {Line, Pool})

@@ -36,7 +36,8 @@ DigitalNetworkingDialog::DigitalNetworkingDialog(zax::Session& session, QWidget*
     Bind({
         Text(Proxy, &NetworkParameters::SmtpProxyName, ui::StringId::InvalidSmtpProxy,
              [](const std::string& text) {
-                 return text.empty() || core::CheckHostName(text, kMaxProxyName) == core::FieldValid;
+                 return text.empty() ||
+                        core::CheckHostName(text, kMaxProxyName) == core::FieldValid;
              }),
         Text(LocalPrefix, &NetworkParameters::LocalPrefix, ui::StringId::InvalidLocalPrefix,
              [](const std::string& text) {

@@ -25,7 +25,7 @@ class DigitalSiteDialog : public ui::BoundDialog<zax::NetworkSite> {
     Q_OBJECT
 public:
     DigitalSiteDialog(zax::Session& session, zax::NetworkSite& site, bool adding,
-                   QWidget* parent = nullptr);
+                      QWidget* parent = nullptr);
     ~DigitalSiteDialog() override;
 
     // Asks whether the server offers VPIM; false only when a transport

@@ -43,8 +43,9 @@ void GeneralNetworkingDialog::OnOK() {
     const std::optional<NetworkParameters> parameters = StoreFields(NetworkParameters{});
     if (!parameters)
         return;
-    if (!CallServer([&] { return session_.Server().SetGeneralNetworking(*parameters); })
-             .Succeeded())
+    if (!CallServer([&] {
+             return session_.Server().SetGeneralNetworking(*parameters);
+         }).Succeeded())
         return;
     // Group lists consult the flag from now on; it follows only what the
     // server has accepted.

@@ -70,7 +70,7 @@ inline constexpr int LocalPrefix = 1763;
 // AMIS Networking Call Blocking Periods (dialog 130): seven day buttons,
 // then four rows of a from and a to time, each with its am/pm pair.
 namespace BlockingCtl {
-inline constexpr int Days = 1770; // group
+inline constexpr int Days = 1770;   // group
 inline constexpr int Monday = 1771; // ..1777 Sunday, Monday first
 inline constexpr int FirstRow = 1780;
 inline constexpr int RowStride = 10;

@@ -5,8 +5,8 @@
 
 namespace network {
 
-bool ReadRoute(const ui::ControlAccess& host, const RouteControls& c,
-               const zax::SystemInfo& system, bool pool, Route& route) {
+bool ReadRoute(const ui::ControlAccess& host, const RouteControls& c, const zax::SystemInfo& system,
+               bool pool, Route& route) {
     const std::string text = ui::RecordBytes(host.ControlText(pool ? c.poolNumber : c.lineNumber));
     int value = 0;
     const core::FieldCheckResult result =

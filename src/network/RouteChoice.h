@@ -26,8 +26,8 @@ struct Route {
     int16_t kind;
     int16_t number;
 };
-bool ReadRoute(const ui::ControlAccess& host, const RouteControls& c,
-               const zax::SystemInfo& system, bool pool, Route& route);
+bool ReadRoute(const ui::ControlAccess& host, const RouteControls& c, const zax::SystemInfo& system,
+               bool pool, Route& route);
 void ShowRoute(ui::ControlAccess& host, const RouteControls& c, int16_t kind, int16_t number);
 
 // Enables the chosen button's number box and disables the other.

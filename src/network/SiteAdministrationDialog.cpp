@@ -22,6 +22,8 @@
 #include <QFontMetrics>
 #include <QPushButton>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace network {
@@ -91,10 +93,15 @@ bool SiteAdministrationDialog::Load() {
 
 bool SiteAdministrationDialog::OnInitDialog() {
     TemplateDialog::OnInitDialog();
-    // Room for a whole site name (16 characters) and a whole prefix (9).
-    const int digit = form_->list->fontMetrics().horizontalAdvance(QLatin1Char('W'));
-    form_->list->setColumnWidth(0, digit * 12);
-    form_->list->setColumnWidth(1, digit * 7);
+    // Room for a whole site name (16 characters) and a whole prefix (9),
+    // or for the column's title where that is wider.
+    const QFontMetrics metrics = form_->list->fontMetrics();
+    const int letter = metrics.horizontalAdvance(QLatin1Char('W'));
+    for (const auto& [column, letters] : {std::pair{0, 12}, std::pair{1, 7}}) {
+        const QString title = rows_->headerData(column, Qt::Horizontal).toString();
+        form_->list->setColumnWidth(
+            column, std::max(letter * letters, metrics.horizontalAdvance(title) + letter * 2));
+    }
     EnableRowButtons(RowCount() > 0);
     if (RowCount() > 0) {
         form_->list->setFocus();

@@ -56,8 +56,7 @@ Sets ReadSets(zax::VoiceMailServer& server) {
             zax::GetText(d.SmtpProxyName) + "/" + zax::GetText(d.LocalPrefix)};
 }
 
-template <class Dialog>
-int RunWith(zax::Session& session, std::function<void(Dialog&)> fill) {
+template <class Dialog> int RunWith(zax::Session& session, std::function<void(Dialog&)> fill) {
     Dialog dialog(session);
     WhenModal<Dialog>([fill](Dialog& d) {
         fill(d);
@@ -112,26 +111,25 @@ TEST_F(NetworkOverLoopback, EachSetIsSavedAloneAndSitesSurviveARestart) {
             Sets expected = ReadSets(*admin.server);
 
             EXPECT_EQ(RunWith<GeneralNetworkingDialog>(session,
-                                                      [](GeneralNetworkingDialog& d) {
-                                                          ClickButton(d, GeneralCtl::BroadcastYes);
-                                                          TypeInto(d.Control(GeneralCtl::Delay),
-                                                                   "60");
-                                                      }),
+                                                       [](GeneralNetworkingDialog& d) {
+                                                           ClickButton(d, GeneralCtl::BroadcastYes);
+                                                           TypeInto(d.Control(GeneralCtl::Delay),
+                                                                    "60");
+                                                       }),
                       ui::ControlId::Ok);
             expected.general = "11/3/60";
             EXPECT_EQ(ReadSets(*admin.server).general, expected.general);
             EXPECT_EQ(ReadSets(*admin.server).amis, expected.amis);
             EXPECT_EQ(ReadSets(*admin.server).digital, expected.digital);
 
-            EXPECT_EQ(RunWith<AmisNetworkingDialog>(session,
-                                                   [](AmisNetworkingDialog& d) {
-                                                       TypeInto(d.Control(AmisCtl::CountryCode),
-                                                                "");
-                                                       ClickButton(d, AmisCtl::Line);
-                                                       TypeInto(d.Control(AmisCtl::LineNumber),
-                                                                "7");
-                                                   }),
-                      ui::ControlId::Ok);
+            EXPECT_EQ(
+                RunWith<AmisNetworkingDialog>(session,
+                                              [](AmisNetworkingDialog& d) {
+                                                  TypeInto(d.Control(AmisCtl::CountryCode), "");
+                                                  ClickButton(d, AmisCtl::Line);
+                                                  TypeInto(d.Control(AmisCtl::LineNumber), "7");
+                                              }),
+                ui::ControlId::Ok);
             expected.amis = "/5550100/1:7/0";
             EXPECT_EQ(ReadSets(*admin.server).general, expected.general);
             EXPECT_EQ(ReadSets(*admin.server).amis, expected.amis);
@@ -149,13 +147,12 @@ TEST_F(NetworkOverLoopback, EachSetIsSavedAloneAndSitesSurviveARestart) {
             EXPECT_EQ(ReadSets(*admin.server).amis, expected.amis);
             EXPECT_EQ(ReadSets(*admin.server).digital, expected.digital);
 
-            EXPECT_EQ(RunWith<BlockingPeriodsDialog>(session,
-                                                    [](BlockingPeriodsDialog& d) {
-                                                        ClickButton(d, BlockingCtl::Day(5));
-                                                        TypeInto(d.Control(BlockingCtl::InRow(
-                                                                     0, BlockingCtl::To)),
-                                                                 "09:30");
-                                                    }),
+            EXPECT_EQ(RunWith<BlockingPeriodsDialog>(
+                          session,
+                          [](BlockingPeriodsDialog& d) {
+                              ClickButton(d, BlockingCtl::Day(5));
+                              TypeInto(d.Control(BlockingCtl::InRow(0, BlockingCtl::To)), "09:30");
+                          }),
                       ui::ControlId::Ok);
 
             EditSites(session);

@@ -25,12 +25,12 @@ TEST(BlockingTime, TypedTimesReadInEachClockForm) {
         int hour; // -1: refused
         int minute;
     } cases[] = {
-        {"12:30", true, false, 0, 30},  {"12:30", true, true, 12, 30},
-        {"01:05", true, true, 13, 5},   {"11:59", true, false, 11, 59},
-        {"00:15", true, false, 0, 15},  {"13:00", true, false, -1, 0},
-        {"13:00", true, true, -1, 0},   {"23:59", false, false, 23, 59},
-        {"00:00", false, false, 0, 0},  {"24:00", false, false, -1, 0},
-        {"9:00", false, false, -1, 0},  {"09:60", false, false, -1, 0},
+        {"12:30", true, false, 0, 30},   {"12:30", true, true, 12, 30},
+        {"01:05", true, true, 13, 5},    {"11:59", true, false, 11, 59},
+        {"00:15", true, false, 0, 15},   {"13:00", true, false, -1, 0},
+        {"13:00", true, true, -1, 0},    {"23:59", false, false, 23, 59},
+        {"00:00", false, false, 0, 0},   {"24:00", false, false, -1, 0},
+        {"9:00", false, false, -1, 0},   {"09:60", false, false, -1, 0},
         {"09:00 ", false, false, -1, 0}, {"0900", false, false, -1, 0},
         {"", true, false, -1, 0},        {"ab:cd", false, false, -1, 0},
     };

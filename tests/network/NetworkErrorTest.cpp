@@ -32,8 +32,7 @@ template <class Dialog> int RunAndConfirm(zax::Session& session) {
 
 // Opens the site list, selects `prefix` and runs `act` on it; the list's
 // result once it has ended.
-int OnSite(zax::Session& session, const char* prefix,
-           void (SiteAdministrationDialog::*act)()) {
+int OnSite(zax::Session& session, const char* prefix, void (SiteAdministrationDialog::*act)()) {
     SiteAdministrationDialog dialog(session);
     WhenModal<SiteAdministrationDialog>([prefix, act](SiteAdministrationDialog& d) {
         d.List()->SelectKey(prefix);
@@ -73,8 +72,10 @@ TEST_F(NetworkErrorTest, EveryProcedureOfTheNetworkingDialogsEndsTheProgram) {
         {zax::Opnum::DeleteSite, "delete",
          [](zax::Session& s) { return OnSite(s, "74", &SiteAdministrationDialog::OnDelete); }},
         {zax::Opnum::IsSiteTableFull, "add: room in the table",
-         [](zax::Session& s) { zax::NetworkSite site{};
-             return AddNetworkSiteDialog(s, site).Run(); }},
+         [](zax::Session& s) {
+             zax::NetworkSite site{};
+             return AddNetworkSiteDialog(s, site).Run();
+         }},
         {zax::Opnum::IsVpimAvailable, "digital site: VPIM",
          [](zax::Session& s) {
              zax::NetworkSite site{};

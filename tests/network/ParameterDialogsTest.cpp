@@ -48,8 +48,8 @@ protected:
 };
 
 // The bytes of `sent` outside [first, last] of the record are all zero.
-bool ZeroOutside(const NetworkParameters& sent, size_t first, size_t last,
-                 size_t first2 = 1, size_t last2 = 0) {
+bool ZeroOutside(const NetworkParameters& sent, size_t first, size_t last, size_t first2 = 1,
+                 size_t last2 = 0) {
     unsigned char bytes[sizeof sent];
     std::memcpy(bytes, &sent, sizeof sent);
     for (size_t i = 0; i < sizeof bytes; ++i) {
@@ -67,20 +67,25 @@ TEST_F(ParametersTest, GeneralChecksRetryThenDelay) {
         const char* delay;
         const char* message; // null: accepted
     } cases[] = {
-        {"0", "10", "Invalid retries value"},  {"10", "10", "Invalid retries value"},
-        {"", "10", "Invalid retries value"},   {"x", "0", "Invalid retries value"},
-        {"9", "0", "Invalid delay value"},     {"9", "61", "Invalid delay value"},
-        {"9", "060", "Invalid delay value"},   {"1", "", "Invalid delay value"},
-        {"1", "60", nullptr},                  {"9", "1", nullptr},
+        {"0", "10", "Invalid retries value"},
+        {"10", "10", "Invalid retries value"},
+        {"", "10", "Invalid retries value"},
+        {"x", "0", "Invalid retries value"},
+        {"9", "0", "Invalid delay value"},
+        {"9", "61", "Invalid delay value"},
+        {"9", "060", "Invalid delay value"},
+        {"1", "", "Invalid delay value"},
+        {"1", "60", nullptr},
+        {"9", "1", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.retry) + "/" + c.delay);
         messages.clear();
-        const auto sent = Save<GeneralNetworkingDialog>(
-            zax::Opnum::SetGeneralNetworking, [&](GeneralNetworkingDialog& d) {
-                TypeInto(d.Control(Retry), c.retry);
-                TypeInto(d.Control(Delay), c.delay);
-            });
+        const auto sent = Save<GeneralNetworkingDialog>(zax::Opnum::SetGeneralNetworking,
+                                                        [&](GeneralNetworkingDialog& d) {
+                                                            TypeInto(d.Control(Retry), c.retry);
+                                                            TypeInto(d.Control(Delay), c.delay);
+                                                        });
         if (c.message) {
             EXPECT_FALSE(sent);
             EXPECT_EQ(messages, QStringList{c.message});
@@ -96,14 +101,14 @@ TEST_F(ParametersTest, GeneralChecksRetryThenDelay) {
 TEST_F(ParametersTest, GeneralSendsOnlyItsOwnFieldsAndTheServerKeepsTheRest) {
     using namespace GeneralCtl;
     const NetworkParameters before = Stored();
-    const auto sent = Save<GeneralNetworkingDialog>(
-        zax::Opnum::SetGeneralNetworking, [](GeneralNetworkingDialog& d) {
-            EXPECT_TRUE(d.IsChecked(ReceiveYes));
-            EXPECT_TRUE(d.IsChecked(BroadcastNo));
-            EXPECT_EQ(d.ControlText(Retry), "3");
-            ClickButton(d, ReceiveNo);
-            ClickButton(d, BroadcastYes);
-        });
+    const auto sent = Save<GeneralNetworkingDialog>(zax::Opnum::SetGeneralNetworking,
+                                                    [](GeneralNetworkingDialog& d) {
+                                                        EXPECT_TRUE(d.IsChecked(ReceiveYes));
+                                                        EXPECT_TRUE(d.IsChecked(BroadcastNo));
+                                                        EXPECT_EQ(d.ControlText(Retry), "3");
+                                                        ClickButton(d, ReceiveNo);
+                                                        ClickButton(d, BroadcastYes);
+                                                    });
     ASSERT_TRUE(sent);
     EXPECT_EQ(sent->NetworkReceive, 0);
     EXPECT_EQ(sent->NetworkBroadcast, 1);
@@ -162,8 +167,8 @@ TEST_F(ParametersTest, AmisChecksEachNumberInOrder) {
         {"", "", "", "", "08", "Invalid line number"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.access) + "/" + c.country + "/" + c.area + "/" + c.phone +
-                     "/" + c.line);
+        SCOPED_TRACE(std::string(c.access) + "/" + c.country + "/" + c.area + "/" + c.phone + "/" +
+                     c.line);
         messages.clear();
         const auto sent =
             Save<AmisNetworkingDialog>(zax::Opnum::SetAmisNetworking, [&](AmisNetworkingDialog& d) {
@@ -265,7 +270,8 @@ TEST_F(ParametersTest, DigitalChecksAndTheServersPrefixStatuses) {
     // A proxy name the server refuses has its own message.
     sim->FailStatus(zax::Opnum::SetDigitalNetworking, zax::StatusInvalidSmtpProxy);
     messages.clear();
-    Save<DigitalNetworkingDialog>(zax::Opnum::SetDigitalNetworking, [](DigitalNetworkingDialog&) {});
+    Save<DigitalNetworkingDialog>(zax::Opnum::SetDigitalNetworking,
+                                  [](DigitalNetworkingDialog&) {});
     EXPECT_EQ(messages, QStringList{"Invalid SMTP proxy name"});
 }
 

@@ -191,8 +191,8 @@ TEST(SimBlockingPeriods, TheTableIsStoredWholeAndEveryTimeMustBeOne) {
     ASSERT_EQ(conn.GetBlockingPeriods(again), 0);
     EXPECT_EQ(again.Periods[6][3].FromHour, 23);
     EXPECT_EQ(again.Periods[6][3].FromMinute, 59);
-    for (const zax::BlockingPeriod bad : {zax::BlockingPeriod{24, 0, 1, 0}, {1, 60, 2, 0},
-                                          {1, 0, 24, 0}, {1, 0, 2, 60}}) {
+    for (const zax::BlockingPeriod bad :
+         {zax::BlockingPeriod{24, 0, 1, 0}, {1, 60, 2, 0}, {1, 0, 24, 0}, {1, 0, 2, 60}}) {
         zax::BlockingPeriodTable b = again;
         b.Periods[2][2] = bad;
         EXPECT_EQ(conn.SetBlockingPeriods(b), Bad);
@@ -448,8 +448,7 @@ TEST(SimNetworkingState, AChangeTheDatabaseRefusesIsUndoneEverywhere) {
          [](SimConnection& c) { return c.SetDigitalNetworking(DigitalOnly()); }},
         {"blocking periods", "INSERT ON blocking_periods",
          [](SimConnection& c) { return c.SetBlockingPeriods(zax::BlockingPeriodTable{}); }},
-        {"adding a site", "INSERT ON sites",
-         [](SimConnection& c) { return c.AddSite(Amis("8")); }},
+        {"adding a site", "INSERT ON sites", [](SimConnection& c) { return c.AddSite(Amis("8")); }},
         {"deleting a site", "DELETE ON sites",
          [](SimConnection& c) {
              NetworkSite key{};
