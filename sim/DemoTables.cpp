@@ -121,6 +121,8 @@ void FillNetworking(SimState& s) {
     const DemoSite sites[] = {
         {"OTTAWA_BRANCH", "71", zax::SiteType::Amis, N(zax::RouteKind::Line), 8, "16135550188", "",
          zax::SiteVoiceFormat::Adpcm, ""},
+        {"HALIFAX", "74", zax::SiteType::Amis, N(zax::RouteKind::Pool), 2, "19025550123", "",
+         zax::SiteVoiceFormat::Adpcm, ""},
         {"TORONTO_HQ", "72", zax::SiteType::Digital, 0, 0, "", "vm.toronto.example.net",
          zax::SiteVoiceFormat::Sbc, "72"},
         {"MONTREAL", "73", zax::SiteType::Digital, 0, 0, "", "vmail.montreal.example.org",

@@ -36,11 +36,13 @@ struct Options {
     bool verbose = false;
     std::vector<std::string> importState; // OLD NEW
     std::optional<std::string> dumpState;
+    std::optional<bool> vpim; // overrides the state's VPIM availability for this run
 };
 
 const char* kUsage =
     "usage: zaxsim [--listen ADDR] [--epm-port N] [--port P] [--state FILE] [--password PW]\n"
     "              [--big-endian] [--max-frag N] [--fault OPNUM:ACTION]... [--verbose]\n"
+    "              [--vpim yes|no]\n"
     "       zaxsim --import-state OLD NEW\n"
     "       zaxsim --dump-state FILE\n"
     "  --state FILE: the state database; created with the demo office when missing or\n"
@@ -48,6 +50,7 @@ const char* kUsage =
     "    (the file itself is left as it is), and FILE.db is used from then on.\n"
     "  --import-state: converts a state file of the earlier format into a new database.\n"
     "  --dump-state: prints the state a database (or earlier state file) holds.\n"
+    "  --vpim: whether the VPIM voice format is offered for digital sites (this run only).\n"
     "  ACTION: status=N | rpc=N | drop | drop-once, optionally @n for the n-th call only\n";
 
 [[noreturn]] void Usage(const std::string& problem) {
@@ -87,6 +90,11 @@ Options ParseOptions(int argc, char** argv) {
             o.password = value();
             if (o.password->size() > 30)
                 Usage("the password holds at most 30 characters");
+        } else if (a == "--vpim") {
+            const std::string v = value();
+            if (v != "yes" && v != "no")
+                Usage("--vpim takes yes or no");
+            o.vpim = v == "yes";
         } else if (a == "--big-endian") {
             o.bigEndian = true;
         } else if (a == "--max-frag") {
@@ -226,6 +234,8 @@ int main(int argc, char** argv) {
         modelOwner = MakeModel(o);
         if (o.password)
             SetPassword(*modelOwner, *o.password);
+        if (o.vpim)
+            modelOwner->mutableState().vpimAvailable = *o.vpim ? 1 : 0;
     } catch (const std::exception& e) {
         std::cerr << "zaxsim: " << e.what() << "\n";
         return 1;

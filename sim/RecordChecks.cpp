@@ -192,4 +192,70 @@ bool IsStorableSystemParameters(const SystemInfo& si, const zax::SystemParameter
            Within(r.DirectorySearch, 0, 2);
 }
 
+// ---- networking ------------------------------------------------------------------
+
+namespace {
+
+bool Route(const SystemInfo& si, int16_t kind, int16_t number) {
+    switch (static_cast<zax::RouteKind>(kind)) {
+    case zax::RouteKind::Line:
+        return Within(number, 1, si.MaxLineNumber);
+    case zax::RouteKind::Pool:
+        return Within(number, 1, si.MaxPoolNumber);
+    }
+    return false;
+}
+
+bool IsBlockingTime(uint8_t hour, uint8_t minute) {
+    return hour <= 23 && minute <= 59;
+}
+
+} // namespace
+
+bool IsStorableGeneralNetworking(const zax::NetworkParameters& r) {
+    return Flag(r.NetworkReceive) && Flag(r.NetworkDeliver) && Flag(r.NetworkReply) &&
+           Flag(r.NetworkBroadcast) && Flag(r.NetworkGroupList) && Within(r.NetworkRetry, 1, 9) &&
+           Within(r.NetworkDelay, 1, 60);
+}
+
+bool IsStorableAmisNetworking(const SystemInfo& si, const zax::NetworkParameters& r) {
+    return Flag(r.IncludeSystemName) && Flag(r.IncludeSenderName) && Flag(r.LoopbackEnabled) &&
+           Route(si, r.OutgoingRouteKind, r.LineOrPoolNumber) &&
+           Text(GetText(r.InternationalAccessCode), 0, 4, kDigits) &&
+           Text(GetText(r.CountryCode), 0, 4, kDigits) && Text(GetText(r.AreaCode), 0, 6, kDigits) &&
+           Text(GetText(r.TelephoneNumber), 0, 16, kDigits);
+}
+
+bool IsStorableLocalPrefix(const zax::NetworkParameters& r) {
+    return Text(GetText(r.LocalPrefix), 0, 9, kDigits);
+}
+
+bool IsStorableBlockingPeriods(const zax::BlockingPeriodTable& t) {
+    for (const auto& day : t.Periods)
+        for (const zax::BlockingPeriod& p : day)
+            if (!IsBlockingTime(p.FromHour, p.FromMinute) || !IsBlockingTime(p.ToHour, p.ToMinute))
+                return false;
+    return true;
+}
+
+// The telephone number must leave room for its terminator.
+bool IsStorableSite(const SystemInfo& si, const zax::NetworkSite& n, bool vpimAvailable) {
+    const bool common = Text(GetText(n.SiteName), 1, 16, kNameCharacters) &&
+                        Text(GetText(n.SitePrefix), 1, 9, kDigits);
+    switch (static_cast<zax::SiteType>(n.SiteType)) {
+    case zax::SiteType::Amis:
+        return common && Route(si, n.OutgoingRouteKind, n.LineOrPoolNumber) &&
+               Text(GetText(n.TelephoneNumber), 1, sizeof n.TelephoneNumber - 1, kDialCharacters);
+    case zax::SiteType::Digital:
+        return common && Within(n.VoiceFormat, 0, vpimAvailable ? 2 : 1) &&
+               Text(GetText(n.MailboxPrefix), 0, 9, kDigits);
+    }
+    return false;
+}
+
+bool IsHostName(const std::string& text, size_t maxLength) {
+    static const std::string allowed = std::string(kLetters) + std::string(kDigits) + "-_.";
+    return Text(text, 1, maxLength, allowed) && text.find("..") == std::string::npos;
+}
+
 } // namespace zaxsim

@@ -8,6 +8,8 @@
 
 #include "server/Records.h"
 
+#include <string>
+
 namespace zaxsim {
 
 bool IsStorableMailbox(const zax::SystemInfo& system, const zax::MailboxRecord& record);
@@ -17,5 +19,18 @@ bool IsStorableClassOfService(const zax::SystemInfo& system, const zax::CosRecor
 bool IsStorableOperatorSettings(const zax::SystemInfo& system, const zax::OperatorSettings& record);
 bool IsStorableFaxParameters(const zax::SystemInfo& system, const zax::FaxParameters& record);
 bool IsStorableSystemParameters(const zax::SystemInfo& system, const zax::SystemParameters& record);
+
+// Networking. Each procedure pair of the shared parameter record checks only
+// the fields it owns; the host names are checked by the procedures, which
+// answer a status of their own for them.
+bool IsStorableGeneralNetworking(const zax::NetworkParameters& record);
+bool IsStorableAmisNetworking(const zax::SystemInfo& system, const zax::NetworkParameters& record);
+bool IsStorableLocalPrefix(const zax::NetworkParameters& record);
+bool IsStorableBlockingPeriods(const zax::BlockingPeriodTable& table);
+// Everything of a site but its host name; VPIM only where the server has it.
+bool IsStorableSite(const zax::SystemInfo& system, const zax::NetworkSite& site,
+                    bool vpimAvailable);
+// Letters, digits, "-", "_" and ".", never two dots in a row; 1 to maxLength.
+bool IsHostName(const std::string& text, size_t maxLength);
 
 } // namespace zaxsim

@@ -102,6 +102,25 @@ public:
     zax::ServerStatus AddCentrexRestriction(const zax::Chars<15>& digits) override;
     zax::ServerStatus DeleteCentrexRestriction(const zax::Chars<15>& digits) override;
 
+    // Networking parameters, AMIS blocking periods and network sites
+    // (SimNetwork.cpp).
+    zax::ServerStatus GetBlockingPeriods(zax::BlockingPeriodTable& table) override;
+    zax::ServerStatus SetBlockingPeriods(const zax::BlockingPeriodTable& table) override;
+    zax::ServerStatus GetGeneralNetworking(zax::NetworkParameters& record) override;
+    zax::ServerStatus SetGeneralNetworking(const zax::NetworkParameters& record) override;
+    zax::ServerStatus GetAmisNetworking(zax::NetworkParameters& record) override;
+    zax::ServerStatus SetAmisNetworking(const zax::NetworkParameters& record) override;
+    zax::ServerStatus GetDigitalNetworking(zax::NetworkParameters& record) override;
+    zax::ServerStatus SetDigitalNetworking(const zax::NetworkParameters& record) override;
+    zax::ServerStatus OpenSiteList(zax::NetworkSite& site) override;
+    zax::ServerStatus GetNextSite(zax::NetworkSite& site) override;
+    zax::ServerStatus AddSite(const zax::NetworkSite& site) override;
+    zax::ServerStatus GetSite(zax::NetworkSite& site) override;
+    zax::ServerStatus ChangeSite(const zax::NetworkSite& site) override;
+    zax::ServerStatus DeleteSite(const zax::NetworkSite& site) override;
+    zax::ServerStatus IsSiteTableFull(uint8_t& full) override;
+    zax::ServerStatus IsVpimAvailable(uint8_t& available) override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;
@@ -135,6 +154,15 @@ private:
     KeyWalk translationWalk_;
     KeyWalk centrexWalk_;
     MemberWalk memberWalk_;
+
+    // The site enumeration OpenSiteList started: the prefix of the site
+    // delivered last (SimNetwork.cpp).
+    struct SiteEnumeration {
+        std::optional<std::string> last;
+        bool active = false;
+    };
+    zax::ServerStatus CheckSite(const zax::NetworkSite& site, bool adding) const;
+    SiteEnumeration siteEnumeration_;
 };
 
 } // namespace zaxsim

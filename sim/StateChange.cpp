@@ -154,6 +154,29 @@ void StateChange::PutDialingParameters(const zax::DialingParameters& record) {
     PutParameters(model_.mutableState().dialing, record);
 }
 
+void StateChange::PutNetworkParameters(const zax::NetworkParameters& record) {
+    auto& slot = model_.mutableState().network;
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = record;
+    writes_.push_back([](StateDatabase& db, const SimState& state) { db.SaveNetwork(state); });
+}
+
+void StateChange::PutBlockingPeriods(const zax::BlockingPeriodTable& table) {
+    auto& slot = model_.mutableState().blockingPeriods;
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = table;
+    writes_.push_back(
+        [](StateDatabase& db, const SimState& state) { db.SaveBlockingPeriods(state); });
+}
+
+void StateChange::PutSite(const zax::NetworkSite& site) {
+    Put(model_.mutableState().sites, zax::GetText(site.SitePrefix), site, &StateDatabase::SaveSite);
+}
+
+void StateChange::EraseSite(const std::string& prefix) {
+    Erase(model_.mutableState().sites, prefix, &StateDatabase::SaveSite);
+}
+
 zax::ServerStatus StateChange::Commit() {
     StateDatabase* store = model_.store();
     if (store && !writes_.empty()) {

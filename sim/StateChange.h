@@ -57,6 +57,12 @@ public:
     void EraseCentrexRestriction(const std::string& digits);
     void PutDialingParameters(const zax::DialingParameters& record);
 
+    // Networking: the shared parameter record, the blocking periods, the sites.
+    void PutNetworkParameters(const zax::NetworkParameters& record);
+    void PutBlockingPeriods(const zax::BlockingPeriodTable& table);
+    void PutSite(const zax::NetworkSite& site);
+    void EraseSite(const std::string& prefix);
+
     // 0 when the change is stored (or there is no database); otherwise
     // StatusNotStored, with the change undone in memory.
     zax::ServerStatus Commit();

@@ -3,6 +3,7 @@
 #include "attendant/AttendantCommands.h"
 #include "lists/ListsCommands.h"
 #include "mailbox/MailboxCommands.h"
+#include "network/NetworkCommands.h"
 #include "server/Session.h"
 #include "ui/CommandTable.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     mailbox::RegisterCommands(commands);
     attendant::RegisterCommands(commands);
     lists::RegisterCommands(commands);
+    network::RegisterCommands(commands);
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
     if (!application.InitInstance()) {
         return 1;

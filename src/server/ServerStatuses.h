@@ -19,4 +19,13 @@ inline constexpr ServerStatus StatusAlternate1Used = 31030;
 inline constexpr ServerStatus StatusAlternate2Used = 31031;
 inline constexpr ServerStatus StatusSystemMailbox = 31034;
 
+// Networking: site and prefix conflicts, host names.
+inline constexpr ServerStatus StatusSitePrefixExists = 31015;
+inline constexpr ServerStatus StatusSitePrefixOverlaps = 31016;
+inline constexpr ServerStatus StatusInvalidHostName = 31017;
+inline constexpr ServerStatus StatusInvalidSmtpProxy = 31026;
+inline constexpr ServerStatus StatusPrefixExists = 31036;   // local or mailbox prefix
+inline constexpr ServerStatus StatusPrefixOverlaps = 31037; // local or mailbox prefix
+inline constexpr ServerStatus StatusDuplicateHostName = 31038;
+
 } // namespace zax

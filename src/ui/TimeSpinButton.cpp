@@ -44,14 +44,18 @@ void TimeSpinButton::Step(int steps) {
         return;
     }
     int seconds = 0;
-    if (!ParseTimeFromDisplay(buddy_->text(), seconds)) {
+    const bool readable =
+        form_.read ? form_.read(seconds) : ParseTimeFromDisplay(buddy_->text(), seconds);
+    if (!readable) {
         Hooks().beep();
         return;
     }
     core::StepTimeOfDay(seconds, steps);
-    const QString text = FormatTimeForDisplay(seconds);
-    buddy_->setText(text);
-    emit buddy_->textEdited(text); // as if typed: whoever watches the box sees a change
+    if (form_.show)
+        form_.show(seconds);
+    else
+        buddy_->setText(FormatTimeForDisplay(seconds));
+    emit buddy_->textEdited(buddy_->text()); // as if typed: whoever watches the box sees a change
 }
 
 bool TimeSpinButton::eventFilter(QObject* watched, QEvent* event) {

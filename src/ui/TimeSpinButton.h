@@ -11,6 +11,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QToolButton;
 
@@ -29,11 +31,21 @@ public:
     // Moves the box's time by `steps` quarter hours (positive: later).
     void Step(int steps);
 
+    // How the arrows read and show the time where the box alone is not a
+    // time of day in the module's form (a box with AM/PM buttons of its
+    // own beside it). `read` gives false when the time is unreadable.
+    struct TimeForm {
+        std::function<bool(int& seconds)> read;
+        std::function<void(int seconds)> show;
+    };
+    void SetTimeForm(TimeForm form) { form_ = std::move(form); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* buddy_ = nullptr;
+    TimeForm form_;
     QToolButton* up_;
     QToolButton* down_;
 };

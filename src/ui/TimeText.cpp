@@ -32,4 +32,9 @@ bool ParseTimeFromDisplay(const QString& text, int& seconds) {
     return core::ParseTimeOfDay(text.toStdString(), ActiveDesignators().View(), seconds);
 }
 
+bool UsesTwelveHourClock() {
+    const ActiveDesignators designators;
+    return !designators.am.empty() && !designators.pm.empty();
+}
+
 } // namespace ui

@@ -9,5 +9,8 @@ namespace ui {
 QString FormatTimeForDisplay(int seconds);
 // False when the text is no time of day.
 bool ParseTimeFromDisplay(const QString& text, int& seconds);
+// Whether the active module shows times in 12-hour form: it has both an AM
+// and a PM text.
+bool UsesTwelveHourClock();
 
 } // namespace ui
