@@ -177,9 +177,9 @@ size_t Clid(std::string& out, const SimState& s, const std::string&) {
         const int t = e.TargetType >= 1 && e.TargetType <= 4 ? e.TargetType : 0;
         const std::string value = t == 1   ? std::to_string(e.GreetingTable)
                                   : t == 2 ? GetText(e.Extension)
-                                  : t == 3 ? std::to_string(e.CcrTree) + " / " +
-                                                 GetText(e.CcrTreePath)
-                                           : GetText(e.Mailbox);
+                                  : t == 3
+                                      ? std::to_string(e.CcrTree) + " / " + GetText(e.CcrTreePath)
+                                      : GetText(e.Mailbox);
         Add(out, "%-16s %-10s %s", phone.c_str(), kTargets[t], value.c_str());
     }
     return s.clid.size();

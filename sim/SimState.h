@@ -8,8 +8,8 @@
 
 #include <array>
 #include <compare>
-#include <ctime>
 #include <cstdint>
+#include <ctime>
 #include <map>
 #include <set>
 #include <string>

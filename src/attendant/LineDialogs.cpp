@@ -88,8 +88,8 @@ Row LineNumberRow(int control, int message, int16_t LineSettings::*field, int li
 
 // ---- one line -------------------------------------------------------------------
 
-LineSettingsDialog::LineSettingsDialog(zax::Session& session, int16_t line,
-                                       const QString& rowText, QWidget* parent)
+LineSettingsDialog::LineSettingsDialog(zax::Session& session, int16_t line, const QString& rowText,
+                                       QWidget* parent)
     : BoundDialog(ui::DialogId::LineSettings, parent), session_(session), line_(line),
       rowText_(rowText), form_(std::make_unique<Ui::LineSettingsDialog>()) {
     form_->setupUi(this);
@@ -106,9 +106,8 @@ LineSettingsDialog::~LineSettingsDialog() = default;
 
 bool LineSettingsDialog::Load() {
     LineSettings& r = Record();
-    return ui::GuardServerCall([&] {
-               return session_.Server().GetLine(line_, r.Answer, r.Table, r.Rings);
-           })
+    return ui::GuardServerCall(
+               [&] { return session_.Server().GetLine(line_, r.Answer, r.Table, r.Rings); })
         .Succeeded();
 }
 
@@ -146,21 +145,21 @@ LineRangeDialog::LineRangeDialog(zax::Session& session, QWidget* parent)
         LineNumberRow(LineCtl::From, ui::StringId::InvalidLineFromNumber, &LineSettings::From,
                       lines),
         LineNumberRow(LineCtl::To, ui::StringId::InvalidLineToNumber, &LineSettings::To, lines),
-        ui::bind::Rule<LineSettings>(LineCtl::To, LineString::FromGreaterThanTo,
-                                     [](LineSettings& r, const ui::ControlAccess&) {
-                                         return r.From <= r.To;
-                                     }),
+        ui::bind::Rule<LineSettings>(
+            LineCtl::To, LineString::FromGreaterThanTo,
+            [](LineSettings& r, const ui::ControlAccess&) { return r.From <= r.To; }),
         AnswerRow(),
         // Unanswered lines get table 1 and no rings, whatever the boxes hold.
         TableRow(&kUnanswered),
         RingsRow(&kUnanswered),
-        ui::bind::Rule<LineSettings>(Table, 0, [](LineSettings& r, const ui::ControlAccess&) {
-            if (!r.Answer) {
-                r.Table = kUnansweredTable;
-                r.Rings = kUnansweredRings;
-            }
-            return true;
-        }),
+        ui::bind::Rule<LineSettings>(Table, 0,
+                                     [](LineSettings& r, const ui::ControlAccess&) {
+                                         if (!r.Answer) {
+                                             r.Table = kUnansweredTable;
+                                             r.Rings = kUnansweredRings;
+                                         }
+                                         return true;
+                                     }),
     });
     connect(form_->answerYes, &QRadioButton::clicked, this, [this] {
         UpdateControlStates();

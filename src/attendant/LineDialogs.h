@@ -22,10 +22,10 @@ namespace attendant {
 
 // How the server answers one line.
 struct LineSettings {
-    uint8_t Answer;     // 0: not answered
-    int16_t Table;      // greeting table 1 to 4
-    int16_t Rings;      // 0 to 12
-    int16_t From = 0;   // the range dialog's lines
+    uint8_t Answer;   // 0: not answered
+    int16_t Table;    // greeting table 1 to 4
+    int16_t Rings;    // 0 to 12
+    int16_t From = 0; // the range dialog's lines
     int16_t To = 0;
 };
 

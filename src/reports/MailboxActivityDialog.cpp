@@ -59,8 +59,7 @@ void MailboxActivityDialog::OnOK() {
         std::copy(number.begin(), number.end(), argument.begin());
     }
     const ReportOutcome outcome = RunReport(session_, ReportNumber::MailboxActivity, argument);
-    EndDialog(outcome == ReportOutcome::ProgramEnding ? ui::ControlId::Cancel
-                                                      : ui::ControlId::Ok);
+    EndDialog(outcome == ReportOutcome::ProgramEnding ? ui::ControlId::Cancel : ui::ControlId::Ok);
 }
 
 } // namespace reports

@@ -42,8 +42,8 @@ bool WriteReportFile(const std::string& name, const char* text, size_t length) {
 // The editor's own words (its path may be quoted), then the file as one
 // word of its own: nothing in either reaches a shell.
 QStringList EditorCommand(const zax::Session& session, const std::string& fileName) {
-    QStringList command = QProcess::splitCommand(
-        QString::fromUtf8(zax::GetText(session.systemInfo.DefaultEditor)));
+    QStringList command =
+        QProcess::splitCommand(QString::fromUtf8(zax::GetText(session.systemInfo.DefaultEditor)));
     command << QString::fromStdString(fileName);
     return command;
 }
@@ -56,14 +56,12 @@ std::string ReportFileName(ReportNumber number) {
     return name;
 }
 
-ReportOutcome RunReport(zax::Session& session, ReportNumber number,
-                        const zax::Chars<8>& argument) {
+ReportOutcome RunReport(zax::Session& session, ReportNumber number, const zax::Chars<8>& argument) {
     const ui::WaitCursor busy;
     zax::VoiceMailServer& server = session.Server();
     const int16_t destination = session.systemInfo.PrintDestination;
-    const ui::CallResult requested = ui::GuardServerCall([&] {
-        return server.RequestReport(static_cast<int16_t>(number), destination, argument);
-    });
+    const ui::CallResult requested = ui::GuardServerCall(
+        [&] { return server.RequestReport(static_cast<int16_t>(number), destination, argument); });
     if (!requested.Succeeded())
         return Failed(requested);
     if (destination != zax::PrintDisplayLocally)

@@ -3,8 +3,8 @@
 // report and prints it, or returns its text, which is written to
 // "REPORT.nnn" in the current directory and opened in the default editor.
 
-#include "server/Procedure.h"
 #include "reports/ReportsIds.h"
+#include "server/Procedure.h"
 
 #include <string>
 
@@ -22,11 +22,11 @@ std::string ReportFileName(ReportNumber number);
 
 // How a run ended; every failure has been shown to the administrator.
 enum class ReportOutcome {
-    Printed,         // destination 0: the server prints it
-    Shown,           // written and the editor started
+    Printed, // destination 0: the server prints it
+    Shown,   // written and the editor started
     EditorNotStarted,
-    Failed,          // a server status, an empty report or a file that could not be written
-    ProgramEnding,   // a transport failure; the program is ending
+    Failed,        // a server status, an empty report or a file that could not be written
+    ProgramEnding, // a transport failure; the program is ending
 };
 
 // Requests report `number` for the session's destination and, when the text

@@ -13,8 +13,8 @@
 #include "attendant/LineDialogs.h"
 
 #include "ui/ReportListView.h"
-#include "ui/RowTableModel.h"
 #include "ui/ResourceIds.h"
+#include "ui/RowTableModel.h"
 
 using namespace attendant;
 using namespace dialogtest;
@@ -32,8 +32,8 @@ protected:
     std::vector<LineWrite> LineWrites() const {
         std::vector<LineWrite> out;
         for (const auto& c : sim->recorder().CallsOf(zax::Opnum::SetLine))
-            out.push_back({c.Arg<int16_t>(0), c.Arg<uint8_t>(1), c.Arg<int16_t>(2),
-                           c.Arg<int16_t>(3)});
+            out.push_back(
+                {c.Arg<int16_t>(0), c.Arg<uint8_t>(1), c.Arg<int16_t>(2), c.Arg<int16_t>(3)});
         return out;
     }
     zax::LineEntry& Line(int n) { return sim->state().lines.at(static_cast<size_t>(n - 1)); }
@@ -267,8 +267,8 @@ TEST_F(LinesTest, LineNumbersFollowTheSystemsLineCount) {
         int lines;
         const char* number;
         bool valid;
-    } cases[] = {{8, "8", true},   {8, "9", false},  {8, "0", false},  {8, "08", false},
-                 {16, "16", true}, {16, "9", true},  {16, "016", false}, {16, "17", false}};
+    } cases[] = {{8, "8", true},   {8, "9", false}, {8, "0", false},    {8, "08", false},
+                 {16, "16", true}, {16, "9", true}, {16, "016", false}, {16, "17", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.lines) + ": " + c.number);
         UseLines(c.lines);
@@ -359,8 +359,8 @@ TEST_F(LinesTest, FormsAndEveryModuleAgreeOnTheControls) {
         std::vector<testsupport::TemplateWindow> all;
         all.push_back({ui::DialogId::GeneralAaParameters,
                        std::make_unique<GeneralAaParametersDialog>(session)});
-        all.push_back(
-            {ui::DialogId::LineAdministration, std::make_unique<LineAdministrationDialog>(session)});
+        all.push_back({ui::DialogId::LineAdministration,
+                       std::make_unique<LineAdministrationDialog>(session)});
         all.push_back({ui::DialogId::LineSettings,
                        std::make_unique<LineSettingsDialog>(session, 1, QString("001"))});
         all.push_back({ui::DialogId::LineRange, std::make_unique<LineRangeDialog>(session)});

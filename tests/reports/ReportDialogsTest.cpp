@@ -26,7 +26,9 @@ protected:
         EXPECT_EQ(calls.size(), 1u);
         return calls.empty() ? zax::Chars<8>{} : calls.back().Arg<zax::Chars<8>>(2);
     }
-    core::ConfigFile Config() const { return core::ConfigFile(dir_.filePath("zaxmgr.ini").toStdString()); }
+    core::ConfigFile Config() const {
+        return core::ConfigFile(dir_.filePath("zaxmgr.ini").toStdString());
+    }
     // A file whose directory is a plain file: it can never be written.
     core::ConfigFile UnwritableConfig() const {
         QFile plain(dir_.filePath("plain"));

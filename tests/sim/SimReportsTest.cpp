@@ -61,8 +61,8 @@ TEST(SimAttendant, RefusesParametersAndLinesTheServerCannotKeep) {
     const struct {
         uint8_t returnToAa, mode, greeting;
         zax::ServerStatus expected;
-    } parameters[] = {{1, 2, 40, 0}, {0, 0, 1, 0}, {2, 0, 1, Bad}, {1, 3, 5, Bad},
-                      {1, 1, 0, Bad}, {1, 1, 41, Bad}};
+    } parameters[] = {{1, 2, 40, 0},  {0, 0, 1, 0},   {2, 0, 1, Bad},
+                      {1, 3, 5, Bad}, {1, 1, 0, Bad}, {1, 1, 41, Bad}};
     for (const auto& p : parameters) {
         SCOPED_TRACE(testing::Message() << int(p.returnToAa) << int(p.mode) << int(p.greeting));
         const AttendantParameters before = model.state().attendant;
@@ -81,12 +81,12 @@ TEST(SimAttendant, RefusesParametersAndLinesTheServerCannotKeep) {
         uint8_t answer;
         int16_t table, rings;
         zax::ServerStatus expected;
-    } lines[] = {{1, 1, 4, 0, 0}, {8, 0, 1, 12, 0}, {9, 1, 1, 2, Bad}, {0, 1, 1, 2, Bad},
-                 {2, 1, 0, 2, Bad}, {2, 1, 5, 2, Bad}, {2, 1, 1, 13, Bad}, {2, 1, 1, -1, Bad},
+    } lines[] = {{1, 1, 4, 0, 0},   {8, 0, 1, 12, 0},   {9, 1, 1, 2, Bad},  {0, 1, 1, 2, Bad},
+                 {2, 1, 0, 2, Bad}, {2, 1, 5, 2, Bad},  {2, 1, 1, 13, Bad}, {2, 1, 1, -1, Bad},
                  {2, 2, 1, 1, Bad}, {2, 1, 260, 1, Bad}};
     for (const auto& l : lines) {
-        SCOPED_TRACE(testing::Message() << l.line << " " << int(l.answer) << " " << l.table << " "
-                                        << l.rings);
+        SCOPED_TRACE(testing::Message()
+                     << l.line << " " << int(l.answer) << " " << l.table << " " << l.rings);
         EXPECT_EQ(c.SetLine(l.line, l.answer, l.table, l.rings), l.expected);
         uint8_t answer = 9;
         int16_t table = -1, rings = -1;
@@ -250,8 +250,8 @@ TEST(SimAttendant, LineAndParameterChangesSurviveARestart) {
 }
 
 TEST(SimAttendant, AChangeTheDatabaseRefusesIsUndoneEverywhere) {
-    test::ExpectChangeRolledBackWhenRefused(
-        "INSERT ON lines", [](SimConnection& c) { return c.SetLine(2, 0, 3, 7); });
+    test::ExpectChangeRolledBackWhenRefused("INSERT ON lines",
+                                            [](SimConnection& c) { return c.SetLine(2, 0, 3, 7); });
     test::ExpectChangeRolledBackWhenRefused(
         "INSERT ON attendant", [](SimConnection& c) { return c.SetAttendantParameters(0, 0, 2); });
     test::ExpectChangeRolledBackWhenRefused("DELETE ON mailbox_usage",
