@@ -292,6 +292,7 @@ SimState MakeDemoState() {
     demo::FillNetworking(s);
     RefreshDerivedFields(s);
 
+    demo::FillStatistics(s);
     for (int16_t report = 1; report <= 15; ++report)
         s.reports[report] = BuildReportText(s, report, "");
     return s;

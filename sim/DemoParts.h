@@ -21,5 +21,7 @@ void FillParameters(SimState& s);
 void FillClid(SimState& s);
 // Networking parameters, blocking periods and sites.
 void FillNetworking(SimState& s);
+// A week's traffic counted for every mailbox and answered line (DemoStatistics.cpp).
+void FillStatistics(SimState& s);
 
 } // namespace zaxsim::demo

@@ -121,6 +121,24 @@ public:
     zax::ServerStatus IsSiteTableFull(uint8_t& full) override;
     zax::ServerStatus IsVpimAvailable(uint8_t& available) override;
 
+    // General auto-attendant parameters and the line table (SimAttendant.cpp).
+    zax::ServerStatus GetAttendantParameters(uint8_t& returnToAa, uint8_t& gateMode,
+                                             uint8_t& gateGreeting) override;
+    zax::ServerStatus SetAttendantParameters(uint8_t returnToAa, uint8_t gateMode,
+                                             uint8_t gateGreeting) override;
+    zax::ServerStatus GetLine(int16_t line, uint8_t& answer, int16_t& table,
+                              int16_t& rings) override;
+    zax::ServerStatus SetLine(int16_t line, uint8_t answer, int16_t table, int16_t rings) override;
+    zax::ServerStatus GetLines(int16_t count, std::span<zax::LineEntry> entries) override;
+
+    // Reports and statistics (SimReports.cpp).
+    zax::ServerStatus RequestReport(int16_t number, int16_t destination,
+                                    const zax::Chars<8>& argument) override;
+    zax::ServerStatus GetReportSize(int32_t& size) override;
+    zax::ServerStatus GetReportText(int32_t bufferSize, int32_t& length,
+                                    std::span<char> text) override;
+    zax::ServerStatus ResetStatistics() override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;
@@ -163,6 +181,10 @@ private:
     };
     zax::ServerStatus CheckSite(const zax::NetworkSite& site, bool adding) const;
     SiteEnumeration siteEnumeration_;
+
+    // The text of the report this connection asked for last with
+    // destination 2; none before the first, or after one sent to the printer.
+    std::optional<std::string> report_;
 };
 
 } // namespace zaxsim

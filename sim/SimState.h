@@ -9,6 +9,7 @@
 #include <array>
 #include <compare>
 #include <cstdint>
+#include <ctime>
 #include <map>
 #include <set>
 #include <string>
@@ -29,6 +30,22 @@ ZAX_VISIT_FIELDS(AttendantParameters) {
     f(r.ReturnToAa);
     f(r.GateMode);
     f(r.GateGreeting);
+}
+
+// What the server has counted since its statistics were last reset
+// (ResetStatistics), for one mailbox or one line. The usage and activity
+// reports show these; a mailbox or line without counters has counted nothing.
+struct UsageCounters {
+    int32_t Calls;    // calls answered (a line) or taken for the mailbox
+    int32_t Messages; // messages left
+    int32_t Minutes;  // minutes connected (a line) or of messages stored
+    int32_t Logins;   // the owner's log-ins (mailboxes only)
+};
+ZAX_VISIT_FIELDS(UsageCounters) {
+    f(r.Calls);
+    f(r.Messages);
+    f(r.Minutes);
+    f(r.Logins);
 }
 
 // How many entries the server's tables hold; CheckFreeEntry, CheckClidAdd
@@ -110,6 +127,10 @@ struct SimState {
 
     std::map<int16_t, std::string> reports; // report number -> prepared text
 
+    // Statistics since the last reset.
+    std::map<std::string, UsageCounters> mailboxUsage; // by mailbox number
+    std::map<int16_t, UsageCounters> portUsage;        // by line number (1 ...)
+
     std::map<PromptKey, Blob> aaPrompts;        // kind 0 primary, 1 alternate
     std::map<PromptKey, Blob> srPrompts;        // kind 0 main, 1 repeat, 2 decline, 3 confirm
     std::map<std::string, Blob> nameRecordings; // by directory entry (mailbox) number
@@ -154,7 +175,9 @@ SimState MakeDemoState();
 
 // The text the server prepares for report `number` (1 to 15) from the state;
 // `argument` is the report's 8-byte argument (a mailbox number for report 5,
-// else empty).
-std::string BuildReportText(const SimState& state, int16_t number, const std::string& argument);
+// else empty). The heading carries `preparedAt` as local date and time, or
+// no date when it is 0. Empty for a number outside 1 to 15.
+std::string BuildReportText(const SimState& state, int16_t number, const std::string& argument,
+                            std::time_t preparedAt = 0);
 
 } // namespace zaxsim

@@ -177,6 +177,32 @@ void StateChange::EraseSite(const std::string& prefix) {
     Erase(model_.mutableState().sites, prefix, &StateDatabase::SaveSite);
 }
 
+void StateChange::PutAttendant(const AttendantParameters& parameters) {
+    auto& slot = model_.mutableState().attendant;
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = parameters;
+    writes_.push_back([](StateDatabase& db, const SimState& state) { db.SaveAttendant(state); });
+}
+
+void StateChange::PutLine(int16_t line, const zax::LineEntry& entry) {
+    auto& slot = model_.mutableState().lines.at(static_cast<size_t>(line - 1));
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = entry;
+    writes_.push_back([](StateDatabase& db, const SimState& state) { db.SaveLines(state); });
+}
+
+void StateChange::PutStatistics(std::map<std::string, UsageCounters> mailboxes,
+                                std::map<int16_t, UsageCounters> ports) {
+    SimState& s = model_.mutableState();
+    undo_.push_back([&s, oldMailboxes = s.mailboxUsage, oldPorts = s.portUsage]() mutable {
+        s.mailboxUsage = std::move(oldMailboxes);
+        s.portUsage = std::move(oldPorts);
+    });
+    s.mailboxUsage = std::move(mailboxes);
+    s.portUsage = std::move(ports);
+    writes_.push_back([](StateDatabase& db, const SimState& state) { db.SaveStatistics(state); });
+}
+
 zax::ServerStatus StateChange::Commit() {
     StateDatabase* store = model_.store();
     if (store && !writes_.empty()) {

@@ -63,6 +63,13 @@ public:
     void PutSite(const zax::NetworkSite& site);
     void EraseSite(const std::string& prefix);
 
+    // The auto attendant's parameters, one line of the line table, and the
+    // statistics (PutStatistics replaces both usage tables).
+    void PutAttendant(const AttendantParameters& parameters);
+    void PutLine(int16_t line, const zax::LineEntry& entry);
+    void PutStatistics(std::map<std::string, UsageCounters> mailboxes,
+                       std::map<int16_t, UsageCounters> ports);
+
     // 0 when the change is stored (or there is no database); otherwise
     // StatusNotStored, with the change undone in memory.
     zax::ServerStatus Commit();

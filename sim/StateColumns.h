@@ -134,6 +134,7 @@ ZAXSIM_COLUMNS(zax::GreetingTableRecord, ZC(TableNumber), ZC(StandardPrompts),
                ZC(MainPromptRecorded), ZC(RepeatPromptRecorded), ZC(ConfirmPromptRecorded),
                ZC(DeclinePromptRecorded), ZC(PrimaryAaPromptRecorded),
                ZC(AlternateAaPromptRecorded));
+ZAXSIM_COLUMNS(UsageCounters, ZC(Calls), ZC(Messages), ZC(Minutes), ZC(Logins));
 ZAXSIM_COLUMNS(AttendantParameters, ZC(ReturnToAa), ZC(GateMode), ZC(GateGreeting));
 ZAXSIM_COLUMNS(zax::VoiceDialingRecord, ZC(Enabled));
 ZAXSIM_COLUMNS(zax::ClidEntry, ZC(PhoneNumber), ZC(TargetType), ZC(GreetingTable), ZC(Extension),

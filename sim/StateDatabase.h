@@ -74,6 +74,7 @@ public:
     void SaveNetwork(const SimState& state);
     void SaveSite(const SimState& state, const std::string& prefix);
     void SaveReport(const SimState& state, int16_t number);
+    void SaveStatistics(const SimState& state); // both usage tables, whole
     void SaveAaPrompt(const SimState& state, PromptKey key);
     void SaveSrPrompt(const SimState& state, PromptKey key);
     void SaveNameRecording(const SimState& state, const std::string& number);

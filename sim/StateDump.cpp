@@ -120,6 +120,10 @@ void DumpState(const SimState& s, std::ostream& out) {
         Block(out, "sites " + prefix, site);
     for (const auto& [number, text] : s.reports)
         out << "\n[reports " << number << "]\nText = " << columns::ShowText(text) << "\n";
+    for (const auto& [number, usage] : s.mailboxUsage)
+        Block(out, "mailbox_usage " + number, usage);
+    for (const auto& [line, usage] : s.portUsage)
+        Block(out, "port_usage " + std::to_string(line), usage);
     const int32_t rate = s.voice.BytesPerSecond;
     for (const auto& [key, voice] : s.aaPrompts)
         Recording(out, "aa_prompts " + std::to_string(key.table) + " " + std::to_string(key.kind),

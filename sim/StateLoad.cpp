@@ -157,6 +157,22 @@ SimState StateDatabase::Load() {
             LoadRows(q, s.reports,
                      [](const Statement& r) { return std::pair(At<int16_t>(r, 0), r.Text(1)); });
         });
+        InTable("mailbox_usage", [&] {
+            auto& q = Select<UsageCounters>(db, "mailbox_usage", "Number", {}, "");
+            LoadRows(q, s.mailboxUsage, [](const Statement& r) {
+                UsageCounters u{};
+                ReadColumns(r, 1, u);
+                return std::pair(r.Text(0), u);
+            });
+        });
+        InTable("port_usage", [&] {
+            auto& q = Select<UsageCounters>(db, "port_usage", "LineNumber", {}, "");
+            LoadRows(q, s.portUsage, [](const Statement& r) {
+                UsageCounters u{};
+                ReadColumns(r, 1, u);
+                return std::pair(At<int16_t>(r, 0), u);
+            });
+        });
         for (auto [table, prompts] :
              {std::pair{"aa_prompts", &s.aaPrompts}, std::pair{"sr_prompts", &s.srPrompts}})
             InTable(table, [&, table = table, prompts = prompts] {

@@ -174,6 +174,22 @@ void StateDatabase::SaveReport(const SimState& state, int16_t number) {
     s.Run();
 }
 
+void StateDatabase::SaveStatistics(const SimState& state) {
+    db_.Exec("DELETE FROM mailbox_usage; DELETE FROM port_usage;");
+    for (const auto& [number, usage] : state.mailboxUsage) {
+        auto& s = Insert<UsageCounters>(db_, "mailbox_usage", "Number", 1);
+        s.Bind(1, number);
+        BindColumns(s, 2, usage);
+        s.Run();
+    }
+    for (const auto& [line, usage] : state.portUsage) {
+        auto& s = Insert<UsageCounters>(db_, "port_usage", "LineNumber", 1);
+        s.Bind(1, static_cast<int64_t>(line));
+        BindColumns(s, 2, usage);
+        s.Run();
+    }
+}
+
 namespace {
 
 void SavePrompt(Database& db, const char* table, const std::map<PromptKey, Blob>& prompts,
@@ -238,6 +254,7 @@ void StateDatabase::SaveAll(const SimState& s) {
         SaveSite(s, key);
     for (const auto& [key, value] : s.reports)
         SaveReport(s, key);
+    SaveStatistics(s);
     for (const auto& [key, value] : s.aaPrompts)
         SaveAaPrompt(s, key);
     for (const auto& [key, value] : s.srPrompts)

@@ -171,8 +171,20 @@ UPDATE mailboxes SET SystemMailbox = 1
   WHERE Name IN ('SYSTEM_MANAGER,MB', 'GENERAL_DELIVERY,MB');
 )sql";
 
+// Version 3: the statistics the usage and activity reports show, counted
+// since the last reset; a reset empties both tables.
+constexpr const char* kVersion3 = R"sql(
+CREATE TABLE mailbox_usage (
+  Number TEXT PRIMARY KEY, Calls INTEGER, Messages INTEGER, Minutes INTEGER, Logins INTEGER
+) STRICT;
+CREATE TABLE port_usage (
+  LineNumber INTEGER PRIMARY KEY, Calls INTEGER, Messages INTEGER, Minutes INTEGER,
+  Logins INTEGER
+) STRICT;
+)sql";
+
 // kSteps[v] brings a database of version v to version v + 1.
-constexpr std::array kSteps = {kVersion1, kVersion2};
+constexpr std::array kSteps = {kVersion1, kVersion2, kVersion3};
 
 } // namespace
 

@@ -7,8 +7,9 @@ class CommandTable;
 
 namespace attendant {
 
-// Adds "Fa&x" (Fax Parameters), "&Operator Settings..." and "&System
-// Parameters..."; the last may change which commands the server offers.
+// Adds "General &AA Parameters...", "&Lines...", "Fa&x" (Fax Parameters),
+// "&Operator Settings..." and "&System Parameters..."; the last may change
+// which commands the server offers.
 void RegisterCommands(ui::CommandTable& commands);
 
 } // namespace attendant

@@ -73,6 +73,49 @@ inline constexpr int RedirectDnYes = 1373;
 inline constexpr int RedirectDnNo = 1374;
 } // namespace SystemCtl
 
+// General Auto Attendant Parameters (dialog 107).
+namespace AaCtl {
+inline constexpr int ReturnToAa = 1460;
+inline constexpr int Gate = 1461; // group "Touchtone Gate"
+inline constexpr int GateNone = 1462;
+inline constexpr int GateStandard = 1463;
+inline constexpr int GateCustom = 1464;
+inline constexpr int GateGreeting = 1465;
+} // namespace AaCtl
+
+// Line Administration (dialog 139).
+namespace LinesCtl {
+inline constexpr int List = 1470;
+inline constexpr int Change = 1471;
+inline constexpr int ChangeMany = 1472;
+} // namespace LinesCtl
+
+// One line (dialog 133) and a range of lines (dialog 134).
+namespace LineCtl {
+inline constexpr int Answer = 1480; // group
+inline constexpr int AnswerYes = 1481;
+inline constexpr int AnswerNo = 1482;
+inline constexpr int TableLabel = 1483;
+inline constexpr int Table = 1484;
+inline constexpr int RingsLabel = 1485;
+inline constexpr int Rings = 1486;
+inline constexpr int FromLabel = 1487; // range only
+inline constexpr int From = 1488;
+inline constexpr int ToLabel = 1489;
+inline constexpr int To = 1490;
+} // namespace LineCtl
+
+// Messages and names of the line table.
+namespace LineString {
+inline constexpr int ColumnLine = 261;
+inline constexpr int ColumnAnswer = 262;
+inline constexpr int ColumnRings = 263;
+inline constexpr int ColumnTable = 264;
+inline constexpr int FromGreaterThanTo = 265;
+inline constexpr int Yes = 266; // the answer column
+inline constexpr int No = 267;
+} // namespace LineString
+
 // Messages and names of this subsystem that the shared string ids do not cover.
 namespace AttendantString {
 inline constexpr int InvalidOutcallChannels = 246;

@@ -4,6 +4,7 @@
 #include "lists/ListsCommands.h"
 #include "mailbox/MailboxCommands.h"
 #include "network/NetworkCommands.h"
+#include "reports/ReportCommands.h"
 #include "server/Session.h"
 #include "ui/CommandTable.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     attendant::RegisterCommands(commands);
     lists::RegisterCommands(commands);
     network::RegisterCommands(commands);
+    reports::RegisterCommands(commands);
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
     if (!application.InitInstance()) {
         return 1;

@@ -22,6 +22,8 @@ inline constexpr int Connecting = 129;
 inline constexpr int AmisBlockingPeriods = 130;
 inline constexpr int DigitalSite = 131;
 inline constexpr int SystemParameters = 132;
+inline constexpr int LineSettings = 133; // one line, from the Line Administration list
+inline constexpr int LineRange = 134;    // a range of lines, from the same list
 inline constexpr int MailboxAdministration = 137;
 inline constexpr int Message = 138;
 inline constexpr int LineAdministration = 139;
@@ -69,6 +71,8 @@ inline constexpr int kAll[] = {About,
                                AmisBlockingPeriods,
                                DigitalSite,
                                SystemParameters,
+                               LineSettings,
+                               LineRange,
                                MailboxAdministration,
                                Message,
                                LineAdministration,

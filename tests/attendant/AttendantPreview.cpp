@@ -1,10 +1,13 @@
 // Shows one of the parameter dialogs against the in-process demo office for
 // a while, for looking at it on a real display:
-//   attendant_preview <operator|fax|system> [module.dll|-] [milliseconds]
+//   attendant_preview <operator|fax|system|aa|lines|line|range> [module.dll|-] [milliseconds]
 
 #include "InProcessServer.h"
 
 #include "attendant/FaxParametersDialog.h"
+#include "attendant/GeneralAaParametersDialog.h"
+#include "attendant/LineAdministrationDialog.h"
+#include "attendant/LineDialogs.h"
 #include "attendant/OperatorSettingsDialog.h"
 #include "attendant/SystemParametersDialog.h"
 #include "server/Session.h"
@@ -21,6 +24,12 @@ namespace {
 
 template <class Dialog> int Show(zax::Session& session) {
     Dialog dialog(session);
+    dialog.move(40, 40);
+    return dialog.Run();
+}
+
+int ShowLine(zax::Session& session) {
+    attendant::LineSettingsDialog dialog(session, 5, QStringLiteral("005"));
     dialog.move(40, 40);
     return dialog.Run();
 }
@@ -43,6 +52,10 @@ int main(int argc, char** argv) {
         {"operator", Show<attendant::OperatorSettingsDialog>},
         {"fax", Show<attendant::FaxParametersDialog>},
         {"system", Show<attendant::SystemParametersDialog>},
+        {"aa", Show<attendant::GeneralAaParametersDialog>},
+        {"lines", Show<attendant::LineAdministrationDialog>},
+        {"line", ShowLine},
+        {"range", Show<attendant::LineRangeDialog>},
     };
     const auto it = windows.find(args.value(1, "system"));
     if (it == windows.end())

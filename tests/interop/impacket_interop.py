@@ -82,7 +82,7 @@ def main(zaxsim, extra):
         except DCERPCException as e:
             check('context' in str(e).lower() or '1c00001a' in str(e), 'stale handle: ' + str(e))
         try:
-            call(dce, 35)
+            call(dce, 34)  # an operation number the interface does not have
             check(False, 'an unserved opnum faults')
         except DCERPCException as e:
             check('op_rng' in str(e).lower() or '1c010002' in str(e), 'unserved opnum: ' + str(e))

@@ -53,6 +53,8 @@ inline void ExpectSameState(const SimState& a, const SimState& b) {
     EXPECT_TRUE(SameRecord(a.network, b.network));
     ExpectSameMap(a.sites, b.sites, same);
     EXPECT_EQ(a.reports, b.reports);
+    ExpectSameMap(a.mailboxUsage, b.mailboxUsage, same);
+    ExpectSameMap(a.portUsage, b.portUsage, same);
     EXPECT_EQ(a.aaPrompts, b.aaPrompts);
     EXPECT_EQ(a.srPrompts, b.srPrompts);
     EXPECT_EQ(a.nameRecordings, b.nameRecordings);
