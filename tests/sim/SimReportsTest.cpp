@@ -129,7 +129,7 @@ TEST(SimReports, EachReportHasItsHeadingColumnsAndEntries) {
     } reports[] = {
         {1, "DIRECTORY REPORT", "EXTENSION", "2001"},
         {2, "MAILBOX INFORMATION REPORT", "COS", "SYSTEM_MANAGER,MB"},
-        {3, "GROUP LIST REPORT", "MEMBERS", "ALL_STAFF"},
+        {3, "GROUP LIST REPORT", "MEMBERS", "ALL-STAFF"},
         {4, "MESSAGE USAGE REPORT", "MINUTES", "TOTAL"},
         {5, "MAILBOX ACTIVITY REPORT", "LOGINS", "2000"},
         {6, "CLID REPORT", "PHONE #", "Table"},
