@@ -28,7 +28,8 @@ std::uint32_t AaPromptItem::Close(std::int32_t commit) {
 }
 std::int32_t AaPromptItem::IsRecorded() {
     std::int32_t recorded = 0;
-    return RecordedAnswer(Proxy().QueryAaPrompt(table_, kind_, recorded), recorded);
+    const std::uint32_t status = Proxy().QueryAaPrompt(table_, kind_, recorded);
+    return RecordedAnswer(status, recorded);
 }
 
 // ---- speech-recognition prompts --------------------------------------------------------
@@ -53,7 +54,8 @@ std::uint32_t SrPromptItem::Close(std::int32_t commit) {
 }
 std::int32_t SrPromptItem::IsRecorded() {
     std::int32_t recorded = 0;
-    return RecordedAnswer(Proxy().QuerySrPrompt(table_, kind_, 0, recorded), recorded);
+    const std::uint32_t status = Proxy().QuerySrPrompt(table_, kind_, 0, recorded);
+    return RecordedAnswer(status, recorded);
 }
 
 // ---- recorded names --------------------------------------------------------------------
@@ -80,7 +82,8 @@ std::uint32_t NameVoiceItem::Close(std::int32_t commit) {
 }
 std::int32_t NameVoiceItem::IsRecorded() {
     std::int32_t recorded = 0;
-    return RecordedAnswer(Proxy().QueryNameVoice(key_, recorded), recorded);
+    const std::uint32_t status = Proxy().QueryNameVoice(key_, recorded);
+    return RecordedAnswer(status, recorded);
 }
 
 std::int32_t NameVoiceItem::MinimumSeconds() const {
