@@ -87,9 +87,9 @@ inline std::vector<std::int16_t> WaveSamples(const std::filesystem::path& wave) 
 // Signal-to-noise ratio in dB of `decoded` against `original`, at the lag
 // (within a frame and a bit) that matches them best, over the overlap.
 inline double SnrDb(const std::vector<std::int16_t>& original,
-                    const std::vector<std::int16_t>& decoded) {
+                    const std::vector<std::int16_t>& decoded, int maxLag = 300) {
     double best = -100;
-    for (int lag = -300; lag <= 300; ++lag) {
+    for (int lag = -maxLag; lag <= maxLag; ++lag) {
         double signal = 0, noise = 0;
         for (std::size_t i = 400; i + 400 < original.size(); ++i) {
             const auto j = static_cast<std::ptrdiff_t>(i) + lag;
