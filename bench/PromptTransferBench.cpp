@@ -42,13 +42,15 @@ struct Fixture : benchsupport::LoopbackServer {
             bytes[i] = static_cast<std::uint8_t>(i * 37);
         oki = dir.filePath("minute.oki");
         std::ofstream(oki.toStdString(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         // A minute of linear samples as a wave.
         std::vector<char> pcm(60 * 16000);
         for (std::size_t i = 0; i < pcm.size(); ++i)
             pcm[i] = static_cast<char>((i * 13) & 0x3F);
         const std::string linear = dir.filePath("minute.pcm").toStdString();
-        std::ofstream(linear, std::ios::binary).write(pcm.data(), static_cast<std::streamsize>(pcm.size()));
+        std::ofstream(linear, std::ios::binary)
+            .write(pcm.data(), static_cast<std::streamsize>(pcm.size()));
         wave = dir.filePath("minute.wav");
         voice::PcmToWave(linear.c_str(), wave.toStdString().c_str());
         setenv("TMPDIR", dir.path().toLocal8Bit().constData(), 1);

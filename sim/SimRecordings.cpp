@@ -53,8 +53,8 @@ private:
 struct Vowel {
     double f1, f2;
 };
-constexpr Vowel kVowels[] = {{730, 1090}, {530, 1840}, {270, 2290}, {570, 840}, {300, 870},
-                             {660, 1720}, {490, 1350}, {440, 1020}};
+constexpr Vowel kVowels[] = {{730, 1090}, {530, 1840}, {270, 2290}, {570, 840},
+                             {300, 870},  {660, 1720}, {490, 1350}, {440, 1020}};
 
 } // namespace
 
@@ -88,14 +88,14 @@ Blob EncodeRecording(std::span<const int16_t> samples, int32_t format) {
 std::vector<int16_t> DecodeRecording(const Blob& voice, int32_t format) {
     if (format == FormatOki)
         return CodeWhole<uint8_t, int16_t, voice::OkiAdpcmState>(std::span<const uint8_t>(voice),
-                                                                  voice::OkiDecodeBlock);
+                                                                 voice::OkiDecodeBlock);
     if (format != FormatSbc)
         return {};
     std::vector<uint16_t> words(voice.size() / 2);
     for (std::size_t i = 0; i < words.size(); ++i)
         words[i] = static_cast<uint16_t>(voice[2 * i] | (voice[2 * i + 1] << 8U));
     return CodeWhole<uint16_t, int16_t, voice::SbcCodecState>(std::span<const uint16_t>(words),
-                                                               voice::SbcDecodeBlock);
+                                                              voice::SbcDecodeBlock);
 }
 
 std::vector<int16_t> SpeechLikeSamples(double seconds, uint32_t seed) {
@@ -125,7 +125,8 @@ std::vector<int16_t> SpeechLikeSamples(double seconds, uint32_t seed) {
             const double glottal = phase < 0.4 ? std::sin(std::numbers::pi * phase / 0.4) : 0.0;
             const double envelope = std::sin(std::numbers::pi * t);
             const double y = f1.Step(glottal) * 1.0 + f2.Step(glottal) * 0.5;
-            out.push_back(static_cast<int16_t>(std::clamp(y * envelope * 30000.0, -32000.0, 32000.0)));
+            out.push_back(
+                static_cast<int16_t>(std::clamp(y * envelope * 30000.0, -32000.0, 32000.0)));
         }
         // A pause of 40-200 ms, sometimes longer between words.
         const std::size_t gap = 320 + next(1280) + (next(4) == 0 ? 2400 : 0);
@@ -138,7 +139,9 @@ std::vector<int16_t> SpeechLikeSamples(double seconds, uint32_t seed) {
 void ConvertRecordings(SimState& state, int32_t format) {
     const int32_t from = state.voice.ServerVoiceFormat;
     if (from != format) {
-        auto recode = [&](Blob& voice) { voice = EncodeRecording(DecodeRecording(voice, from), format); };
+        auto recode = [&](Blob& voice) {
+            voice = EncodeRecording(DecodeRecording(voice, from), format);
+        };
         for (auto& [key, voice] : state.aaPrompts)
             recode(voice);
         for (auto& [key, voice] : state.srPrompts)

@@ -7,9 +7,9 @@
 // replaces the stored recording, in one StateChange. A transfer closed with
 // commit 0, or lost with its connection, leaves the old recording.
 
+#include "SimVoice.h"
 #include "SimConnection.h"
 #include "SimRecordings.h"
-#include "SimVoice.h"
 #include "StateChange.h"
 
 #include "dcerpc/RpcError.h"
@@ -108,8 +108,7 @@ uint32_t SimConnection::ReadTransfer(zax::TransferHandle& handle, RecordingFamil
     length = 0;
     if (t.writing || max < 0 || max > kChunkBytes)
         return StatusInvalidRecord;
-    const size_t n =
-        std::min({static_cast<size_t>(max), bytes.size(), t.data.size() - t.readAt});
+    const size_t n = std::min({static_cast<size_t>(max), bytes.size(), t.data.size() - t.readAt});
     std::copy_n(t.data.begin() + static_cast<std::ptrdiff_t>(t.readAt), n, bytes.begin());
     t.readAt += n;
     length = static_cast<int32_t>(n);

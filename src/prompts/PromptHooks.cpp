@@ -19,8 +19,8 @@ UploadAnswer AskInStandardBox(const QString& question) {
         box.addButton(LanguageModule::String(ui::StringId::ButtonYes), QMessageBox::YesRole);
     QPushButton* no =
         box.addButton(LanguageModule::String(ui::StringId::ButtonNo), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(LanguageModule::String(ui::StringId::ButtonCancel),
-                                        QMessageBox::RejectRole);
+    QPushButton* cancel =
+        box.addButton(LanguageModule::String(ui::StringId::ButtonCancel), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();

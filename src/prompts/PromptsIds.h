@@ -44,8 +44,8 @@ inline constexpr std::uint32_t TempNotReadable = 65017;
 } // namespace VoiceError
 
 namespace PromptString {
-inline constexpr int TooShort = 320;            // %1 = the minimum seconds
-inline constexpr int TooLong = 321;             // %1 = the maximum seconds
+inline constexpr int TooShort = 320; // %1 = the minimum seconds
+inline constexpr int TooLong = 321;  // %1 = the maximum seconds
 inline constexpr int TempFileFailed = 322;
 inline constexpr int NotConvertible = 323;
 inline constexpr int FileStatusFailed = 324;
@@ -65,13 +65,12 @@ inline constexpr int NoMemory = 337;
 inline constexpr int UnexpectedVoiceError = 338; // %1 = the code
 inline constexpr int UploadEditedQuestion = 339;
 
-inline constexpr int kAll[] = {TooShort,         TooLong,          TempFileFailed,
-                               NotConvertible,   FileStatusFailed, CopyFailed,
-                               PlayerNotStarted, RecorderNotStarted, EditorNotStarted,
-                               SoundNotPlayed,   TempNotWritable,  TempWriteFailed,
-                               TempNotReadable,  InputNotOpened,   OutputNotOpened,
-                               InputNotRead,     OutputNotWritten, NoMemory,
-                               UnexpectedVoiceError, UploadEditedQuestion};
+inline constexpr int kAll[] = {
+    TooShort,         TooLong,        TempFileFailed,       NotConvertible,
+    FileStatusFailed, CopyFailed,     PlayerNotStarted,     RecorderNotStarted,
+    EditorNotStarted, SoundNotPlayed, TempNotWritable,      TempWriteFailed,
+    TempNotReadable,  InputNotOpened, OutputNotOpened,      InputNotRead,
+    OutputNotWritten, NoMemory,       UnexpectedVoiceError, UploadEditedQuestion};
 } // namespace PromptString
 
 } // namespace prompts

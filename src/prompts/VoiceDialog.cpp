@@ -33,8 +33,8 @@ constexpr Side kUpload{UploadPath, UploadFormat, false};
 constexpr Side kDownload{DownloadPath, DownloadFormat, true};
 
 // What follows a recording's existence.
-constexpr int kNeedRecording[] = {DownloadTo, DownloadPath, DownloadFormat, DownloadBrowse,
-                                  Play,       Edit};
+constexpr int kNeedRecording[] = {DownloadTo,     DownloadPath, DownloadFormat,
+                                  DownloadBrowse, Play,         Edit};
 
 } // namespace
 

@@ -47,7 +47,7 @@ std::uint32_t Code(voice::VoiceStatus s) {
 
 // The formats in the lists: their names are the string-table ids.
 constexpr std::array<VoiceFileFormat, 3> kFormats = {VoiceFileFormat::Wave, VoiceFileFormat::RawOki,
-                                                      VoiceFileFormat::RawSbc};
+                                                     VoiceFileFormat::RawSbc};
 
 struct Extension {
     const char* name;
@@ -214,8 +214,8 @@ std::uint32_t VoiceItem::ProgramLoop(const std::string& wave, const std::string&
             return s;
         switch (Hooks().askUpload(ui::LanguageModule::String(question))) {
         case UploadAnswer::Yes:
-            if (const std::uint32_t s = Upload(QFile::decodeName(wave.c_str()),
-                                               VoiceFileFormat::Wave);
+            if (const std::uint32_t s =
+                    Upload(QFile::decodeName(wave.c_str()), VoiceFileFormat::Wave);
                 s != 0) {
                 ReportError(s);
                 break; // the program runs again on the same file

@@ -32,7 +32,7 @@ inline constexpr int32_t kChunkBytes = 10240;
 
 // What the item needs from around it; the defaults are the process-wide ones.
 struct VoiceContext {
-    zax::RetryProxy* proxy = nullptr;                // null: zax::TheRetryProxy()
+    zax::RetryProxy* proxy = nullptr;               // null: zax::TheRetryProxy()
     const core::ClientSettings* settings = nullptr; // null: core::GetClientSettings()
 };
 

@@ -9,8 +9,8 @@ namespace prompts {
 
 class AaPromptItem : public VoiceItem {
 public:
-    AaPromptItem(const zax::VoiceParameters* parameters, std::uint8_t table,
-                 zax::AaPromptKind kind, VoiceContext context = {});
+    AaPromptItem(const zax::VoiceParameters* parameters, std::uint8_t table, zax::AaPromptKind kind,
+                 VoiceContext context = {});
     std::uint32_t Open(std::int32_t mode) override;
     std::uint32_t ReadChunk(std::int32_t max, std::int32_t& length,
                             std::span<std::uint8_t> bytes) override;
@@ -26,8 +26,8 @@ private:
 
 class SrPromptItem : public VoiceItem {
 public:
-    SrPromptItem(const zax::VoiceParameters* parameters, std::uint8_t table,
-                 zax::SrPromptKind kind, VoiceContext context = {});
+    SrPromptItem(const zax::VoiceParameters* parameters, std::uint8_t table, zax::SrPromptKind kind,
+                 VoiceContext context = {});
     std::uint32_t Open(std::int32_t mode) override;
     std::uint32_t ReadChunk(std::int32_t max, std::int32_t& length,
                             std::span<std::uint8_t> bytes) override;

@@ -49,7 +49,8 @@ bool WriteMp3(const std::filesystem::path& p, const std::vector<std::int16_t>& s
         const double at = static_cast<double>(i) * 8000 / 44100;
         const auto k = static_cast<std::size_t>(at);
         const double next = k + 1 < samples.size() ? samples[k + 1] : samples[k];
-        const auto v = static_cast<float>((samples[k] + (next - samples[k]) * (at - double(k))) / 32768);
+        const auto v =
+            static_cast<float>((samples[k] + (next - samples[k]) * (at - double(k))) / 32768);
         frames.push_back(v);
         frames.push_back(v);
     }
@@ -99,8 +100,9 @@ protected:
 
     // The recording as the server holds it, read in its own format.
     Blob ServerBytes(prompts::VoiceItem& item, const zax::VoiceParameters& p) {
-        const voice::VoiceFileFormat own = p.ServerVoiceFormat == 1 ? voice::VoiceFileFormat::RawOki
-                                                                    : voice::VoiceFileFormat::RawSbc;
+        const voice::VoiceFileFormat own = p.ServerVoiceFormat == 1
+                                               ? voice::VoiceFileFormat::RawOki
+                                               : voice::VoiceFileFormat::RawSbc;
         EXPECT_EQ(item.Download(Q("raw"), own), 0u);
         return ReadFile(File("raw"));
     }

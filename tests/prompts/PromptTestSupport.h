@@ -36,7 +36,8 @@ inline Blob ReadFile(const std::filesystem::path& p) {
 
 inline void WriteFile(const std::filesystem::path& p, const Blob& data) {
     std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
 }
 
 // `seconds` of a tone that glides from 300 to 900 Hz at 8000 Hz, as linear samples.
@@ -147,7 +148,6 @@ protected:
     }
     // The temporary files the items left behind (none, on every path).
     QStringList LeftOver() const { return QDir(temp.path()).entryList(QDir::Files); }
-
 
     QTemporaryDir temp;
     QTemporaryDir files;

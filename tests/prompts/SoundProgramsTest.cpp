@@ -45,8 +45,8 @@ TEST_F(SoundProgramsTest, ARecorderScriptWritesTheWaveThatIsUploaded) {
     // The temporary file's name is one argument whatever it holds.
     setenv("TMPDIR", (temp.path().toStdString() + "/with blank; $(rm -rf x)").c_str(), 1);
     std::filesystem::create_directories(temp.path().toStdString() + "/with blank; $(rm -rf x)");
-    settings.soundRecorder =
-        Script("recorder", "[ $# -eq 1 ] || exit 3\ncp \"" + File("take.wav").string() + "\" \"$1\"\n");
+    settings.soundRecorder = Script("recorder", "[ $# -eq 1 ] || exit 3\ncp \"" +
+                                                    File("take.wav").string() + "\" \"$1\"\n");
     answers = {UploadAnswer::Yes};
     AaPromptItem item(&parameters, 2, zax::AaPromptKind::Alternate, Context());
     ASSERT_EQ(item.Record(), 0u);
@@ -57,9 +57,9 @@ TEST_F(SoundProgramsTest, ARecorderScriptWritesTheWaveThatIsUploaded) {
 TEST_F(SoundProgramsTest, AnEditorScriptChangesTheDownloadedWave) {
     WriteWave(File("edit.wav"), Glide(0.5));
     // The editor keeps what it was given beside the edit, to show it got the recording.
-    settings.soundEditor = Script("editor", "cp \"$1\" \"" + File("given.wav").string() +
-                                                "\" && cp \"" + File("edit.wav").string() +
-                                                "\" \"$1\"\n");
+    settings.soundEditor =
+        Script("editor", "cp \"$1\" \"" + File("given.wav").string() + "\" && cp \"" +
+                             File("edit.wav").string() + "\" \"$1\"\n");
     answers = {UploadAnswer::Yes};
     AaPromptItem item(&parameters, 1, zax::AaPromptKind::Primary, Context());
     const std::size_t before = sim->state().aaPrompts.at({1, 0}).size();

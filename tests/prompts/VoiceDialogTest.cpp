@@ -28,8 +28,8 @@ namespace Op = zax::Opnum;
 
 namespace {
 
-constexpr int kNeedRecording[] = {DownloadTo, DownloadPath, DownloadFormat, DownloadBrowse,
-                                  Play,       Edit};
+constexpr int kNeedRecording[] = {DownloadTo,     DownloadPath, DownloadFormat,
+                                  DownloadBrowse, Play,         Edit};
 
 class VoiceDialogTest : public PromptTest {
 protected:

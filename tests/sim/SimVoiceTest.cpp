@@ -2,11 +2,11 @@
 // rollback, the recorded flags of the greeting tables, limits, the server's
 // format, and persistence.
 
+#include "SimVoice.h"
 #include "FailedWrite.h"
 #include "SameState.h"
 #include "SimConnection.h"
 #include "SimRecordings.h"
-#include "SimVoice.h"
 #include "StateDatabase.h"
 #include "TempDir.h"
 
@@ -219,9 +219,8 @@ TEST(SimVoice, RecordingsAndTheirFlagsSurviveARestart) {
 
 TEST(SimVoice, ACommitTheDatabaseRefusesLeavesTheOldRecording) {
     const Blob prompt = Bytes(12000, 4);
-    test::ExpectChangeRolledBackWhenRefused("INSERT ON aa_prompts", [&](SimConnection& c) {
-        return UploadAa(c, 0, prompt, 10240, 1);
-    });
+    test::ExpectChangeRolledBackWhenRefused(
+        "INSERT ON aa_prompts", [&](SimConnection& c) { return UploadAa(c, 0, prompt, 10240, 1); });
 }
 
 // The demo recordings sound like speech: voiced stretches with pauses, at a
@@ -239,7 +238,6 @@ TEST(SimVoice, DemoRecordingsAreSpeechLike) {
         const double rms = std::sqrt(energy / 160);
         loud += rms > 2500;
         quiet += rms < 1000; // OKI's idle pattern alone is about 650
-
     }
     EXPECT_GT(loud, 40u);
     EXPECT_GT(quiet, 10u);
