@@ -53,13 +53,21 @@ int CaptionOf(const VoicePrompt& prompt) {
     return ui::StringId::PrimaryAaPrompt;
 }
 
-std::optional<zax::VoiceParameters> FetchVoiceParameters(VoiceContext context) {
+namespace {
+// The voice parameters, or the status that kept them away (shown already).
+std::uint32_t ReadVoiceParameters(VoiceContext context, zax::VoiceParameters& parameters) {
     zax::RetryProxy& proxy = context.proxy != nullptr ? *context.proxy : zax::TheRetryProxy();
-    zax::VoiceParameters parameters{};
-    if (const std::uint32_t status = proxy.GetVoiceParameters(parameters); status != 0) {
+    const std::uint32_t status = proxy.GetVoiceParameters(parameters);
+    if (status != 0)
         ui::ShowUnexpectedError(static_cast<std::int32_t>(status));
+    return status;
+}
+} // namespace
+
+std::optional<zax::VoiceParameters> FetchVoiceParameters(VoiceContext context) {
+    zax::VoiceParameters parameters{};
+    if (ReadVoiceParameters(context, parameters) != 0)
         return std::nullopt;
-    }
     return parameters;
 }
 
@@ -76,10 +84,10 @@ bool EditVoicePrompt(const VoicePrompt& prompt, QWidget* parent, VoiceContext co
 }
 
 std::uint32_t PlayDirectoryName(const std::string& number, VoiceContext context) {
-    const std::optional<zax::VoiceParameters> parameters = FetchVoiceParameters(context);
-    if (!parameters)
-        return 1; // shown already
-    NameVoiceItem item(&*parameters, number, std::nullopt, context);
+    zax::VoiceParameters parameters{};
+    if (const std::uint32_t status = ReadVoiceParameters(context, parameters); status != 0)
+        return status;
+    NameVoiceItem item(&parameters, number, std::nullopt, context);
     const std::uint32_t status = item.PlayInternally();
     if (status != 0)
         ui::ShowUnexpectedError(static_cast<std::int32_t>(status));

@@ -204,6 +204,9 @@ TEST_F(VoiceDialogTest, WithoutVoiceParametersTheDialogDoesNotOpen) {
     EXPECT_EQ(boxes, QStringList{"An unexpected server or network error has occurred.\n\nThe "
                                  "errorcode is 31033."});
     EXPECT_EQ(sim->recorder().Sequence(), std::vector<std::uint16_t>{Op::GetVoiceParameters});
+    // Nor does a name play.
+    EXPECT_EQ(prompts::PlayDirectoryName("2001", Context()), 31033u);
+    EXPECT_TRUE(played.empty());
 }
 
 TEST_F(VoiceDialogTest, TheDirectoryPlaysRecordedNames) {
