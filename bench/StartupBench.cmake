@@ -1,0 +1,8 @@
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+add_executable(startup_baseline ${CMAKE_CURRENT_LIST_DIR}/StartupBaseline.cpp)
+target_link_libraries(startup_baseline PRIVATE Qt6::Widgets zax_options)
+set_target_properties(startup_baseline PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZAX_BIN_DIR})
+add_executable(startup_bench ${CMAKE_CURRENT_LIST_DIR}/StartupBench.cpp)
+target_link_libraries(startup_bench PRIVATE benchmark::benchmark zax_options)
+target_compile_definitions(startup_bench PRIVATE ZAX_BIN_DIR="${ZAX_BIN_DIR}")
+add_dependencies(startup_bench gui startup_baseline zax_language_modules)
