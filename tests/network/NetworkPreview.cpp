@@ -3,7 +3,7 @@
 //   network_preview <general|amis|digital|blocking|sites|amissite|digitalsite|addsite>
 //                   [module.dll|-] [milliseconds]
 
-#include "InProcessServer.h"
+#include "PreviewMain.h"
 
 #include "network/AddNetworkSiteDialog.h"
 #include "network/AmisNetworkingDialog.h"
@@ -13,70 +13,36 @@
 #include "network/DigitalSiteDialog.h"
 #include "network/GeneralNetworkingDialog.h"
 #include "network/SiteAdministrationDialog.h"
-#include "server/Session.h"
-#include "ui/LanguageModule.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QTimer>
-
-#include <functional>
-#include <map>
 
 namespace {
 
-template <class Dialog> int Show(zax::Session& session) {
-    Dialog dialog(session);
-    dialog.move(40, 40);
-    return dialog.Run();
-}
-
 // A site dialog in change mode over the demo site with that prefix.
-template <class Dialog> int ShowSite(zax::Session& session, const char* prefix) {
-    zax::NetworkSite site{};
-    zax::SetText(site.SitePrefix, prefix);
-    session.Server().GetSite(site);
-    Dialog dialog(session, site, false);
-    dialog.move(40, 40);
-    return dialog.Run();
+template <class Dialog> preview::Window SiteWindow(const char* prefix) {
+    return [prefix](zax::Session& session) {
+        zax::NetworkSite site{};
+        zax::SetText(site.SitePrefix, prefix);
+        session.Server().GetSite(site);
+        return preview::Show(Dialog(session, site, false));
+    };
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QDir::setCurrent(QStringLiteral(ZAX_BIN_DIR));
-    const QStringList args = app.arguments();
-    const QString module = args.value(2, "-");
-    if (module != "-" && !ui::LanguageModule::Load(module))
-        return 2;
-    testsupport::InProcessServer server;
-    zax::Session session;
-    session.server = &server.server();
-    session.systemInfo = server.state().systemInfo;
-
-    const std::map<QString, std::function<int(zax::Session&)>> windows = {
-        {"general", Show<network::GeneralNetworkingDialog>},
-        {"amis", Show<network::AmisNetworkingDialog>},
-        {"digital", Show<network::DigitalNetworkingDialog>},
-        {"blocking", Show<network::BlockingPeriodsDialog>},
-        {"sites", Show<network::SiteAdministrationDialog>},
-        {"amissite", [](zax::Session& s) { return ShowSite<network::AmisSiteDialog>(s, "71"); }},
-        {"digitalsite",
-         [](zax::Session& s) { return ShowSite<network::DigitalSiteDialog>(s, "72"); }},
-        {"addsite",
-         [](zax::Session& s) {
-             zax::NetworkSite site{};
-             network::AddNetworkSiteDialog dialog(s, site);
-             dialog.move(40, 40);
-             return dialog.Run();
-         }},
-    };
-    const auto it = windows.find(args.value(1, "general"));
-    if (it == windows.end())
-        return 2;
-    // exit() leaves the dialog's own loop too; quit() would only ask the windows to close.
-    QTimer::singleShot(args.value(3, "3000").toInt(), &app, [] { QCoreApplication::exit(0); });
-    it->second(session);
-    return 0;
+    using namespace network;
+    return preview::Main(argc, argv, "general",
+                         {
+                             {"general", preview::Open<GeneralNetworkingDialog>},
+                             {"amis", preview::Open<AmisNetworkingDialog>},
+                             {"digital", preview::Open<DigitalNetworkingDialog>},
+                             {"blocking", preview::Open<BlockingPeriodsDialog>},
+                             {"sites", preview::Open<SiteAdministrationDialog>},
+                             {"amissite", SiteWindow<AmisSiteDialog>("71")},
+                             {"digitalsite", SiteWindow<DigitalSiteDialog>("72")},
+                             {"addsite",
+                              [](zax::Session& s) {
+                                  zax::NetworkSite site{};
+                                  return preview::Show(AddNetworkSiteDialog(s, site));
+                              }},
+                         });
 }
