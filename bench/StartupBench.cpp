@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,13 +20,17 @@ extern char** environ;
 
 namespace {
 
-// Runs a program to its end with the start-up probe set, offscreen, and a
-// configuration folder of its own. Returns false when it did not end well.
+// Runs a program to its end with the start-up probe set, on the display or
+// offscreen, and a configuration folder of its own. Returns false when it did
+// not end well.
 bool RunToLogin(const std::string& program, const std::filesystem::path& configHome) {
-    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "ZAXMGR_EXIT_AT_LOGIN=1",
-                                    "XDG_CONFIG_HOME=" + configHome.string(),
-                                    "XDG_RUNTIME_DIR=" + configHome.string(),
-                                    "HOME=" + configHome.string()};
+    std::vector<std::string> env = {
+        "ZAXMGR_EXIT_AT_LOGIN=1", "XDG_CONFIG_HOME=" + configHome.string(),
+        "XDG_RUNTIME_DIR=" + configHome.string(), "HOME=" + configHome.string()};
+    // On the display the run was given (an X server, Xvfb included), else offscreen.
+    const char* display = std::getenv("DISPLAY");
+    env.push_back(display != nullptr ? std::string("DISPLAY=") + display
+                                     : std::string("QT_QPA_PLATFORM=offscreen"));
     std::vector<char*> envp;
     for (auto& e : env)
         envp.push_back(e.data());
