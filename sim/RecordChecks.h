@@ -18,4 +18,8 @@ bool IsStorableOperatorSettings(const zax::SystemInfo& system, const zax::Operat
 bool IsStorableFaxParameters(const zax::SystemInfo& system, const zax::FaxParameters& record);
 bool IsStorableSystemParameters(const zax::SystemInfo& system, const zax::SystemParameters& record);
 
+// A greeting table's own fields; whether its CCR tree exists is the
+// procedure's to judge.
+bool IsStorableGreetingTable(const zax::SystemInfo& system, const zax::GreetingTableRecord& record);
+
 } // namespace zaxsim

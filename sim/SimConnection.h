@@ -25,6 +25,15 @@ using zax::StatusSystemMailbox;
 // The simulator's answer to a record it cannot store (a malformed number, a
 // class of service out of range); the client shows it as a server error.
 inline constexpr zax::ServerStatus StatusInvalidRecord = 31033;
+// A greeting table names a CCR tree the server does not have.
+inline constexpr zax::ServerStatus StatusNoSuchCcrTree = 31018;
+
+class StateChange;
+
+// Sets the homonym flag of every mailbox whose spoken names, as the change
+// leaves them, now sound like (or no longer like) another mailbox's; part of
+// the same change (SimGreetings.cpp).
+void RefreshHomonyms(StateChange& change);
 
 class SimConnection : public UnservedServer {
 public:
@@ -68,6 +77,12 @@ public:
     zax::ServerStatus SetSystemParameters(const zax::SystemParameters& record) override;
     zax::ServerStatus GetOperatorSettings(zax::OperatorSettings& record) override;
     zax::ServerStatus SetOperatorSettings(const zax::OperatorSettings& record) override;
+
+    // Greeting tables and voice-activated dialing (SimGreetings.cpp).
+    zax::ServerStatus GetGreetingTable(zax::GreetingTableRecord& record) override;
+    zax::ServerStatus SetGreetingTable(const zax::GreetingTableRecord& record) override;
+    zax::ServerStatus GetVoiceDialing(zax::VoiceDialingRecord& record) override;
+    zax::ServerStatus SetVoiceDialing(const zax::VoiceDialingRecord& record) override;
 
 protected:
     SimModel& model_;

@@ -107,6 +107,19 @@ void StateChange::PutOperatorSettings(const zax::OperatorSettings& record) {
     PutParameters(model_.mutableState().operatorSettings, record);
 }
 
+void StateChange::PutGreetingTable(const zax::GreetingTableRecord& record) {
+    const int16_t table = record.TableNumber;
+    auto& slot = model_.mutableState().greetingTables.at(static_cast<size_t>(table - 1));
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = record;
+    writes_.push_back(
+        [table](StateDatabase& db, const SimState& state) { db.SaveGreetingTable(state, table); });
+}
+
+void StateChange::PutVoiceDialing(const zax::VoiceDialingRecord& record) {
+    PutParameters(model_.mutableState().voiceDialing, record);
+}
+
 zax::ServerStatus StateChange::Commit() {
     StateDatabase* store = model_.store();
     if (store && !writes_.empty()) {

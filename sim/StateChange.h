@@ -45,6 +45,10 @@ public:
     void PutSystemParameters(const zax::SystemParameters& record);
     void PutOperatorSettings(const zax::OperatorSettings& record);
 
+    // A greeting table (by its table number, 1 to 4) and the voice-dialing switch.
+    void PutGreetingTable(const zax::GreetingTableRecord& record);
+    void PutVoiceDialing(const zax::VoiceDialingRecord& record);
+
     // 0 when the change is stored (or there is no database); otherwise
     // StatusNotStored, with the change undone in memory.
     zax::ServerStatus Commit();
