@@ -1,6 +1,7 @@
 // gui: the administration client.
 #include "app/ZaxApplication.h"
 #include "attendant/AttendantCommands.h"
+#include "greetings/GreetingCommands.h"
 #include "mailbox/MailboxCommands.h"
 #include "server/Session.h"
 #include "ui/CommandTable.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     // One line per feature: each adds the commands whose dialogs it owns.
     mailbox::RegisterCommands(commands);
     attendant::RegisterCommands(commands);
+    greetings::RegisterCommands(commands);
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
     if (!application.InitInstance()) {
         return 1;
