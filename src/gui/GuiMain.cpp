@@ -3,6 +3,7 @@
 #include "attendant/AttendantCommands.h"
 #include "greetings/GreetingCommands.h"
 #include "mailbox/MailboxCommands.h"
+#include "mailbox/SpeechCommands.h"
 #include "server/Session.h"
 #include "ui/CommandTable.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     ui::CommandTable commands;
     // One line per feature: each adds the commands whose dialogs it owns.
     mailbox::RegisterCommands(commands);
+    mailbox::RegisterSpeechCommands(commands);
     attendant::RegisterCommands(commands);
     greetings::RegisterCommands(commands);
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
