@@ -35,6 +35,7 @@ CGtgTable::CGtgTable(zax::Session& session, int table, StartPage start, EditProm
     : PropertySheet(Caption(table), parent), session_(session), start_(start),
       editPrompt_(std::move(editPrompt)) {
     record_.TableNumber = static_cast<int16_t>(table);
+    KeepAllTabsInSight();
 }
 
 CGtgTable::~CGtgTable() = default;

@@ -186,15 +186,24 @@ void SpeechDirectoryDialog::Reload() {
 
 bool SpeechDirectoryDialog::OnInitDialog() {
     TemplateDialog::OnInitDialog();
-    // "Name" takes a third of the list, every other column its heading's width.
+    // "Name" takes a third of the list, every other column its heading's
+    // width; "Type" also fits the longest of its three words, which a
+    // heading as short as "Type" would otherwise cut off.
     layout()->activate();
     ui::ReportListView* list = form_->list;
-    const QFontMetrics metrics(list->header()->font());
+    const QFontMetrics metrics(list->font());
+    const QFontMetrics headings(list->header()->font());
+    constexpr int kPadding = 16;
     list->setColumnWidth(0, list->maximumViewportSize().width() / 3);
     for (int c = 1; c < list->ColumnCount(); ++c) {
         const QString heading = list->model()->headerData(c, Qt::Horizontal).toString();
-        list->setColumnWidth(c, metrics.horizontalAdvance(heading) + 16);
+        list->setColumnWidth(c, headings.horizontalAdvance(heading) + kPadding);
     }
+    int typeWidth = list->columnWidth(1);
+    for (int id : {SpeechString::NameDefault, SpeechString::NameExtended, SpeechString::NameAlias})
+        typeWidth = std::max(typeWidth, metrics.horizontalAdvance(ui::LanguageModule::String(id)) +
+                                            kPadding);
+    list->setColumnWidth(1, typeWidth);
     list->setFocus();
     return true;
 }
