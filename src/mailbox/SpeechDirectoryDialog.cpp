@@ -51,35 +51,20 @@ std::string Utf8(int stringId) {
     return ui::LanguageModule::String(stringId).toStdString();
 }
 
-// The module's texts of one loading.
-struct RowTexts {
-    std::string defaultName = Utf8(SpeechString::NameDefault);
-    std::string extended = Utf8(SpeechString::NameExtended);
-    std::string alias = Utf8(SpeechString::NameAlias);
-    std::string yes = Utf8(SpeechString::Yes);
-};
-
 // The rows of one entry: its extended name or else its name, then its alias.
-void AddRows(const zax::EntrySummary& e, const RowTexts& texts, std::vector<DirectoryRow>& rows) {
+void AddRows(const zax::EntrySummary& e, std::vector<DirectoryRow>& rows) {
     if (!HasSpokenNames(e.Type))
         return;
-    DirectoryRow row;
-    row.number = zax::GetText(e.Number);
-    row.enable = e.SpeechDisabled == 0;
-    row.homonym = e.Homonym != 0;
-    row.enableText = row.enable ? texts.yes : std::string();
-    row.homonymText = row.homonym ? texts.yes : std::string();
+    const std::string number = zax::GetText(e.Number);
     const std::string extended = zax::GetText(e.ExtendedName);
-    row.name = extended.empty() ? zax::GetText(e.Name) : extended;
-    row.typeText = extended.empty() ? texts.defaultName : texts.extended;
-    row.key = row.number + (extended.empty() ? "/D" : "/E");
-    rows.push_back(row);
-    if (const std::string alias = zax::GetText(e.Alias); !alias.empty()) {
-        row.name = alias;
-        row.typeText = texts.alias;
-        row.key = row.number + "/A";
-        rows.push_back(std::move(row));
-    }
+    const bool enable = e.SpeechDisabled == 0;
+    const bool homonym = e.Homonym != 0;
+    if (extended.empty())
+        rows.push_back({zax::GetText(e.Name), number + "/D", DirectoryRow::Default, enable, homonym});
+    else
+        rows.push_back({extended, number + "/E", DirectoryRow::Extended, enable, homonym});
+    if (std::string alias = zax::GetText(e.Alias); !alias.empty())
+        rows.push_back({std::move(alias), number + "/A", DirectoryRow::Alias, enable, homonym});
 }
 
 } // namespace
@@ -130,13 +115,25 @@ void SpeechDirectoryDialog::CreateColumns() {
     using ui::LanguageModule;
     using ui::TextEncoding;
     using namespace ui::StringId;
+    kindTexts_ = {Utf8(SpeechString::NameDefault), Utf8(SpeechString::NameExtended),
+                  Utf8(SpeechString::NameAlias)};
+    yes_ = Utf8(SpeechString::Yes);
+    // A flag shows the module's "Y" or nothing, so sorting by its text puts
+    // the rows without it first.
+    auto flag = [this](bool DirectoryRow::*field) {
+        return [this, field](const DirectoryRow& r) {
+            return r.*field ? std::string_view(yes_) : std::string_view();
+        };
+    };
     rows_->SetColumns({
         {LanguageModule::String(ColumnName), &DirectoryRow::name},
-        {LanguageModule::String(ColumnType), &DirectoryRow::typeText, TextEncoding::Utf8},
-        {LanguageModule::String(ColumnNumber), &DirectoryRow::number},
-        {LanguageModule::String(SpeechString::ColumnEnable), &DirectoryRow::enableText,
+        {LanguageModule::String(ColumnType),
+         [this](const DirectoryRow& r) { return std::string_view(kindTexts_[r.kind]); },
          TextEncoding::Utf8},
-        {LanguageModule::String(SpeechString::ColumnHomonym), &DirectoryRow::homonymText,
+        {LanguageModule::String(ColumnNumber), [](const DirectoryRow& r) { return r.Number(); }},
+        {LanguageModule::String(SpeechString::ColumnEnable), flag(&DirectoryRow::enable),
+         TextEncoding::Utf8},
+        {LanguageModule::String(SpeechString::ColumnHomonym), flag(&DirectoryRow::homonym),
          TextEncoding::Utf8},
     });
 }
@@ -149,7 +146,6 @@ bool SpeechDirectoryDialog::Load() {
 
 void SpeechDirectoryDialog::Reload() {
     std::vector<DirectoryRow> rows;
-    const RowTexts texts;
     zax::RetryProxy proxy(session_.Server());
     // The proxy answers 32-bit codes (a transport failure comes back as its
     // RPC status); the one that stopped the reading is shown as it came.
@@ -170,7 +166,7 @@ void SpeechDirectoryDialog::Reload() {
                     return keep(proxy.FindNextEntries(batch, static_cast<int16_t>(batch.size()),
                                                       count));
                 },
-                [&](const zax::EntrySummary& e) { AddRows(e, texts, rows); });
+                [&](const zax::EntrySummary& e) { AddRows(e, rows); });
             return stoppedBy;
         },
         kEnumerationStatuses);
@@ -211,7 +207,7 @@ bool SpeechDirectoryDialog::OnInitDialog() {
 void SpeechDirectoryDialog::OnRowSelected() {
     const DirectoryRow* row = SelectedRow();
     const bool recorded =
-        row != nullptr && voice_.isRecorded && voice_.isRecorded(session_, row->number);
+        row != nullptr && voice_.isRecorded && voice_.isRecorded(session_, std::string(row->Number()));
     form_->playName->setEnabled(recorded);
 }
 
@@ -219,7 +215,7 @@ void SpeechDirectoryDialog::OnProperties() {
     const DirectoryRow* row = SelectedRow();
     if (row == nullptr)
         return;
-    const std::string number = row->number;
+    const std::string number(row->Number());
     zax::MailboxRecord record{};
     zax::SetText(record.Number, number);
     zax::RetryProxy proxy(session_.Server());
@@ -244,7 +240,7 @@ void SpeechDirectoryDialog::OnPlayName() {
         return;
     }
     form_->playName->setEnabled(false);
-    voice_.play(session_, this, row->number);
+    voice_.play(session_, this, std::string(row->Number()));
     form_->playName->setEnabled(true);
 }
 

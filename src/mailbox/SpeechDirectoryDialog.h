@@ -6,7 +6,9 @@
 #include "mailbox/DirectoryVoice.h"
 #include "ui/TemplateDialog.h"
 
+#include <array>
 #include <memory>
+#include <string>
 
 namespace zax {
 struct Session;
@@ -55,6 +57,9 @@ private:
     DirectoryVoice voice_;
     std::unique_ptr<Ui::SpeechDirectoryDialog> form_;
     ui::RowTableModel<DirectoryRow>* rows_ = nullptr; // owned by the list
+    // The texts the Type column and the flag columns show.
+    std::array<std::string, 3> kindTexts_;
+    std::string yes_;
 };
 
 } // namespace mailbox
