@@ -2,6 +2,7 @@
 // networking.
 
 #include "DemoParts.h"
+#include "SimRecordings.h"
 
 #include <cstring>
 
@@ -71,15 +72,10 @@ zax::GreetingTableRecord MakeGreetingTable(int16_t number, const DemoTable& t) {
     return g;
 }
 
-// A quiet 500 Hz triangle in OKI ADPCM (eight steps up, eight down), so
-// that playing a demo recording makes an audible sound.
-Blob DemoVoice(size_t seconds) {
-    Blob b;
-    const size_t bytes = seconds * 4000;
-    b.reserve(bytes);
-    for (size_t i = 0; i < bytes; ++i)
-        b.push_back((i / 4) % 2 ? 0xBB : 0x33);
-    return b;
+// A speech-like sound in the demo server's format (OKI ADPCM), so that
+// playing a demo recording sounds like someone talking.
+Blob DemoVoice(double seconds, uint32_t seed) {
+    return EncodeRecording(SpeechLikeSamples(seconds, seed), FormatOki);
 }
 
 } // namespace
@@ -174,8 +170,9 @@ void FillParameters(SimState& s) {
     SetText(s.dialing.AccessCode, "9");
     s.dialing.ReplyTranslate = 1;
 
-    s.voice.ServerVoiceFormat = 1; // OKI ADPCM
-    s.voice.BytesPerSecond = 4000; // 8000 samples of 4 bits
+    s.voice.ServerVoiceFormat = FormatOki;
+    s.voice.BytesPerSecond = OkiBytesPerSecond;
+    s.voice.Reserved40 = 300; // the longest recording taken, in seconds
     s.voiceDialing.Enabled = 1;
 
     s.translations = {{"", "9"},       {"1613", "9"}, {"1800", "91800"},  {"1888", "91888"},
@@ -222,12 +219,13 @@ void FillAttendant(SimState& s) {
             MakeGreetingTable(static_cast<int16_t>(i + 1), kTables[i]);
     s.attendant = {1, N(zax::TouchtoneGate::Standard), 12};
 
-    s.aaPrompts[{1, N(zax::AaPromptKind::Primary)}] = DemoVoice(3);
-    s.aaPrompts[{1, N(zax::AaPromptKind::Alternate)}] = DemoVoice(3);
-    s.srPrompts[{1, N(zax::SrPromptKind::Main)}] = DemoVoice(2);
-    s.srPrompts[{4, N(zax::SrPromptKind::Main)}] = DemoVoice(2);
+    s.aaPrompts[{1, N(zax::AaPromptKind::Primary)}] = DemoVoice(3.5, 1);
+    s.aaPrompts[{1, N(zax::AaPromptKind::Alternate)}] = DemoVoice(3.0, 2);
+    s.srPrompts[{1, N(zax::SrPromptKind::Main)}] = DemoVoice(2.5, 3);
+    s.srPrompts[{4, N(zax::SrPromptKind::Main)}] = DemoVoice(2.0, 4);
+    uint32_t seed = 10;
     for (const char* number : {"2000", "2001", "2002", "2007", "3000"})
-        s.nameRecordings[number] = DemoVoice(1);
+        s.nameRecordings[number] = DemoVoice(1.2, seed++);
 }
 
 } // namespace zaxsim::demo

@@ -1,6 +1,7 @@
 #include "FaultInjector.h"
 
 #include "dcerpc/RpcError.h"
+#include "dcerpc/Pdu.h"
 #include "dcerpc/RpcServer.h"
 
 #include <charconv>
@@ -8,6 +9,8 @@
 namespace zaxsim {
 
 namespace {
+constexpr uint32_t kServerTooBusy = 0x1c010014; // nca_s_server_too_busy
+
 bool ParseNumber(std::string_view s, uint32_t& out) {
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
     return ec == std::errc() && end == s.data() + s.size() && !s.empty();
@@ -40,6 +43,9 @@ std::optional<FaultRule> ParseFaultRule(const std::string& text) {
     } else if (action == "drop-once") {
         rule.action = FaultRule::Action::Drop;
         rule.once = true;
+    } else if (action == "refuse" || action == "refuse-once") {
+        rule.action = FaultRule::Action::Refuse;
+        rule.once = action == "refuse-once";
     } else if (action.rfind("status=", 0) == 0) {
         rule.action = FaultRule::Action::Status;
         if (!ParseNumber(std::string_view(action).substr(7), rule.value))
@@ -98,6 +104,8 @@ std::optional<uint32_t> FaultInjector::Fire(uint16_t opnum) {
         throw dcerpc::DropConnection{};
     case FaultRule::Action::Transport:
         throw dcerpc::RpcError(rule->value, "injected transport failure");
+    case FaultRule::Action::Refuse:
+        throw dcerpc::RpcFault{kServerTooBusy, true};
     case FaultRule::Action::Status:
         break;
     }

@@ -18,7 +18,10 @@ namespace zaxsim {
 using namespace zax; // NOLINT
 
 struct FaultRule {
-    enum class Action { Status, Transport, Drop };
+    // Refuse: a fault the server flags as raised before the procedure ran
+    // (the server is too busy), after which the client may send the call again
+    // on the same connection.
+    enum class Action { Status, Transport, Drop, Refuse };
     uint16_t opnum = 0;
     Action action = Action::Status;
     uint32_t value = 0; // the status, or the RPC status of a transport failure
@@ -26,8 +29,8 @@ struct FaultRule {
     bool once = false;  // fires one time only
 };
 
-// Parses "OPNUM:status=N", "OPNUM:drop", "OPNUM:drop-once", "OPNUM:rpc=N"
-// (optionally followed by "@n" for the n-th call). Returns nullopt when malformed.
+// Parses "OPNUM:status=N", "OPNUM:drop", "OPNUM:drop-once", "OPNUM:rpc=N",
+// "OPNUM:refuse", "OPNUM:refuse-once" (optionally followed by "@n" for the n-th call). Returns nullopt when malformed.
 std::optional<FaultRule> ParseFaultRule(const std::string& text);
 
 // The rules and call counts, shared by every connection of a server.

@@ -4,6 +4,8 @@
 
 #include "FaultInjector.h"
 #include "SimConnection.h"
+#include "SimRecordings.h"
+#include "SimVoice.h"
 #include "StateChange.h"
 #include "StateDatabase.h"
 #include "StateDump.h"
@@ -36,11 +38,13 @@ struct Options {
     bool verbose = false;
     std::vector<std::string> importState; // OLD NEW
     std::optional<std::string> dumpState;
+    std::optional<int32_t> voiceFormat;
 };
 
 const char* kUsage =
     "usage: zaxsim [--listen ADDR] [--epm-port N] [--port P] [--state FILE] [--password PW]\n"
     "              [--big-endian] [--max-frag N] [--fault OPNUM:ACTION]... [--verbose]\n"
+    "              [--voice-format oki|sbc]\n"
     "       zaxsim --import-state OLD NEW\n"
     "       zaxsim --dump-state FILE\n"
     "  --state FILE: the state database; created with the demo office when missing or\n"
@@ -48,7 +52,11 @@ const char* kUsage =
     "    (the file itself is left as it is), and FILE.db is used from then on.\n"
     "  --import-state: converts a state file of the earlier format into a new database.\n"
     "  --dump-state: prints the state a database (or earlier state file) holds.\n"
-    "  ACTION: status=N | rpc=N | drop | drop-once, optionally @n for the n-th call only\n";
+    "  --voice-format: the server's recording format; the recordings it holds are\n"
+    "    re-coded into it when it changes (default: as the state has it, OKI for a new one).\n"
+    "  ACTION: status=N | rpc=N | drop | drop-once | refuse | refuse-once, optionally @n\n"
+    "    for the n-th call only. refuse answers with a fault flagged not executed, which\n"
+    "    the client may repeat (90:refuse-once fails one chunk write of a prompt once).\n";
 
 [[noreturn]] void Usage(const std::string& problem) {
     std::cerr << "zaxsim: " << problem << "\n" << kUsage;
@@ -103,6 +111,14 @@ Options ParseOptions(int argc, char** argv) {
             o.importState = {value(), value()};
         } else if (a == "--dump-state") {
             o.dumpState = value();
+        } else if (a == "--voice-format") {
+            const std::string f = value();
+            if (f == "oki")
+                o.voiceFormat = zaxsim::FormatOki;
+            else if (f == "sbc")
+                o.voiceFormat = zaxsim::FormatSbc;
+            else
+                Usage("the voice format is oki or sbc: " + f);
         } else if (a == "--verbose") {
             o.verbose = true;
         } else if (a == "--help" || a == "-h") {
@@ -226,6 +242,8 @@ int main(int argc, char** argv) {
         modelOwner = MakeModel(o);
         if (o.password)
             SetPassword(*modelOwner, *o.password);
+        if (o.voiceFormat && zaxsim::ChangeServerVoiceFormat(*modelOwner, *o.voiceFormat) != 0)
+            throw std::runtime_error("cannot store the voice format");
     } catch (const std::exception& e) {
         std::cerr << "zaxsim: " << e.what() << "\n";
         return 1;

@@ -7,6 +7,7 @@
 #include "UnservedServer.h"
 #include "server/ServerStatuses.h"
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -84,6 +85,35 @@ public:
     zax::ServerStatus GetVoiceDialing(zax::VoiceDialingRecord& record) override;
     zax::ServerStatus SetVoiceDialing(const zax::VoiceDialingRecord& record) override;
 
+    // Recorded prompts and names: the voice parameters and the three families
+    // of query, open, read, write and close (SimVoice.cpp).
+    uint32_t GetVoiceParameters(zax::VoiceParameters& parameters) override;
+    uint32_t QueryNameVoice(const zax::Chars<8>& key, int32_t& recorded) override;
+    uint32_t OpenNameVoice(zax::TransferHandle& handle, const zax::Chars<8>& key,
+                           int32_t mode) override;
+    uint32_t ReadNameVoice(zax::TransferHandle& handle, int32_t max, int32_t& length,
+                           std::span<uint8_t> bytes) override;
+    uint32_t WriteNameVoice(zax::TransferHandle& handle, int32_t length,
+                            std::span<const uint8_t> bytes) override;
+    uint32_t CloseNameVoice(zax::TransferHandle& handle, int32_t commit) override;
+    uint32_t QueryAaPrompt(uint8_t table, int32_t kind, int32_t& recorded) override;
+    uint32_t OpenAaPrompt(zax::TransferHandle& handle, uint8_t table, int32_t kind,
+                          int32_t mode) override;
+    uint32_t ReadAaPrompt(zax::TransferHandle& handle, int32_t max, int32_t& length,
+                          std::span<uint8_t> bytes) override;
+    uint32_t WriteAaPrompt(zax::TransferHandle& handle, int32_t length,
+                           std::span<const uint8_t> bytes) override;
+    uint32_t CloseAaPrompt(zax::TransferHandle& handle, int32_t commit) override;
+    uint32_t QuerySrPrompt(uint8_t table, int16_t kind, int32_t reserved,
+                           int32_t& recorded) override;
+    uint32_t OpenSrPrompt(zax::TransferHandle& handle, uint8_t table, int16_t kind,
+                          int32_t reserved, int32_t mode) override;
+    uint32_t ReadSrPrompt(zax::TransferHandle& handle, int32_t max, int32_t& length,
+                          std::span<uint8_t> bytes) override;
+    uint32_t WriteSrPrompt(zax::TransferHandle& handle, int32_t length,
+                           std::span<const uint8_t> bytes) override;
+    uint32_t CloseSrPrompt(zax::TransferHandle& handle, int32_t commit) override;
+
 protected:
     SimModel& model_;
     dcerpc::AssociationId association_;
@@ -99,6 +129,27 @@ private:
     };
     bool NextEntry(zax::EntrySummary& entry);
     Enumeration enumeration_;
+
+    // One open voice transfer (SimVoice.cpp). What an upload sends is held
+    // here and reaches the state only when it is closed with commit 1, so
+    // an upload that breaks off or is rolled back leaves the old recording.
+    enum class RecordingFamily { Name, Aa, Sr };
+    struct VoiceTransfer {
+        RecordingFamily family = RecordingFamily::Name;
+        std::string name; // the directory entry of a name
+        PromptKey prompt{}; // the table and kind of a prompt
+        bool writing = false;
+        Blob data;
+        size_t readAt = 0;
+    };
+    uint32_t OpenTransfer(zax::TransferHandle& handle, VoiceTransfer transfer, int32_t mode);
+    VoiceTransfer& LiveTransfer(const zax::TransferHandle& handle, RecordingFamily family);
+    uint32_t ReadTransfer(zax::TransferHandle& handle, RecordingFamily family, int32_t max,
+                          int32_t& length, std::span<uint8_t> bytes);
+    uint32_t WriteTransfer(zax::TransferHandle& handle, RecordingFamily family, int32_t length,
+                           std::span<const uint8_t> bytes);
+    uint32_t CloseTransfer(zax::TransferHandle& handle, RecordingFamily family, int32_t commit);
+    std::map<std::string, VoiceTransfer> transfers_; // by handle
 };
 
 } // namespace zaxsim

@@ -120,6 +120,50 @@ void StateChange::PutVoiceDialing(const zax::VoiceDialingRecord& record) {
     PutParameters(model_.mutableState().voiceDialing, record);
 }
 
+void StateChange::PutVoiceParameters(const zax::VoiceParameters& record) {
+    PutParameters(model_.mutableState().voice, record);
+}
+
+void StateChange::PutPrompt(std::map<PromptKey, Blob>& prompts, PromptKey key, Blob voice,
+                            void (StateDatabase::*save)(const SimState&, PromptKey)) {
+    auto it = prompts.find(key);
+    if (it == prompts.end())
+        undo_.push_back([&prompts, key] { prompts.erase(key); });
+    else
+        undo_.push_back([&prompts, key, old = std::move(it->second)]() mutable {
+            prompts.insert_or_assign(key, std::move(old));
+        });
+    if (voice.empty())
+        prompts.erase(key);
+    else
+        prompts.insert_or_assign(key, std::move(voice));
+    writes_.push_back([save, key](StateDatabase& db, const SimState& s) { (db.*save)(s, key); });
+
+    // The table's recorded flags follow the prompts it holds.
+    SimState& state = model_.mutableState();
+    undo_.push_back([&state, old = state.greetingTables] { state.greetingTables = old; });
+    RefreshDerivedFields(state);
+    writes_.push_back([table = key.table](StateDatabase& db, const SimState& s) {
+        db.SaveGreetingTable(s, table);
+    });
+}
+
+void StateChange::PutAaPrompt(PromptKey key, Blob voice) {
+    PutPrompt(model_.mutableState().aaPrompts, key, std::move(voice), &StateDatabase::SaveAaPrompt);
+}
+
+void StateChange::PutSrPrompt(PromptKey key, Blob voice) {
+    PutPrompt(model_.mutableState().srPrompts, key, std::move(voice), &StateDatabase::SaveSrPrompt);
+}
+
+void StateChange::PutNameRecording(const std::string& number, Blob voice) {
+    auto& names = model_.mutableState().nameRecordings;
+    if (voice.empty())
+        Erase(names, number, &StateDatabase::SaveNameRecording);
+    else
+        Put(names, number, std::move(voice), &StateDatabase::SaveNameRecording);
+}
+
 zax::ServerStatus StateChange::Commit() {
     StateDatabase* store = model_.store();
     if (store && !writes_.empty()) {

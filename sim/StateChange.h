@@ -44,6 +44,13 @@ public:
     void PutFaxParameters(const zax::FaxParameters& record);
     void PutSystemParameters(const zax::SystemParameters& record);
     void PutOperatorSettings(const zax::OperatorSettings& record);
+    void PutVoiceParameters(const zax::VoiceParameters& record);
+
+    // Recordings (SimVoice.cpp): an empty value erases the recording. A
+    // greeting table's prompt also updates that table's recorded flags.
+    void PutAaPrompt(PromptKey key, Blob voice);
+    void PutSrPrompt(PromptKey key, Blob voice);
+    void PutNameRecording(const std::string& number, Blob voice);
 
     // A greeting table (by its table number, 1 to 4) and the voice-dialing switch.
     void PutGreetingTable(const zax::GreetingTableRecord& record);
@@ -60,6 +67,8 @@ private:
     template <class Map> void Erase(Map& map, const std::string& key, Save save);
     void Write(Save save, const std::string& key);
     template <class R> void PutParameters(R& slot, const R& record);
+    void PutPrompt(std::map<PromptKey, Blob>& prompts, PromptKey key, Blob voice,
+                   void (StateDatabase::*save)(const SimState&, PromptKey));
     void Undo();
 
     SimModel& model_;

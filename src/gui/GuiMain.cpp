@@ -2,6 +2,7 @@
 #include "app/ZaxApplication.h"
 #include "attendant/AttendantCommands.h"
 #include "greetings/GreetingCommands.h"
+#include "greetings/VoicePromptEditor.h"
 #include "mailbox/MailboxCommands.h"
 #include "mailbox/SpeechCommands.h"
 #include "server/Session.h"
@@ -17,9 +18,9 @@ int main(int argc, char** argv) {
     ui::CommandTable commands;
     // One line per feature: each adds the commands whose dialogs it owns.
     mailbox::RegisterCommands(commands);
-    mailbox::RegisterSpeechCommands(commands);
+    mailbox::RegisterSpeechCommands(commands, mailbox::VoiceDirectoryNames());
     attendant::RegisterCommands(commands);
-    greetings::RegisterCommands(commands);
+    greetings::RegisterCommands(commands, greetings::VoicePromptEditor());
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
     if (!application.InitInstance()) {
         return 1;

@@ -54,8 +54,11 @@ void PutInConf(NdrWriter& w, const Args& args, std::span<const T> a) {
     if (count < 0 || static_cast<uint64_t>(count) > a.size())
         throw std::invalid_argument("array shorter than its count parameter");
     w.U32(static_cast<uint32_t>(count));
-    for (int64_t i = 0; i < count; ++i)
-        wire::Put(w, a[static_cast<size_t>(i)]);
+    if constexpr (wire::ByteLike<T>)
+        w.Bytes(a.data(), static_cast<size_t>(count));
+    else
+        for (int64_t i = 0; i < count; ++i)
+            wire::Put(w, a[static_cast<size_t>(i)]);
 }
 
 template <class K> struct ClientParam {
@@ -166,8 +169,11 @@ template <class T, int N> struct ServerParam<InConf<T, N>> {
             throw ProtocolError("array count differs from its size parameter");
         r.CheckedCount(count, static_cast<uint32_t>(MaxServerArray), 1);
         v.resize(count);
-        for (auto& e : v)
-            wire::Get(r, e);
+        if constexpr (wire::ByteLike<T>)
+            r.Bytes(v.data(), count);
+        else
+            for (auto& e : v)
+                wire::Get(r, e);
     }
     template <class S> static void Prepare(const S&, Storage&) {}
     static std::span<const T> View(Storage& v) { return v; }
@@ -206,8 +212,11 @@ template <class T, int C, int L> struct ServerParam<OutVarying<T, C, L>> {
         w.U32(static_cast<uint32_t>(v.size()));
         w.U32(0);
         w.U32(static_cast<uint32_t>(len));
-        for (int64_t i = 0; i < len; ++i)
-            wire::Put(w, v[static_cast<size_t>(i)]);
+        if constexpr (wire::ByteLike<T>)
+            w.Bytes(v.data(), static_cast<size_t>(len));
+        else
+            for (int64_t i = 0; i < len; ++i)
+                wire::Put(w, v[static_cast<size_t>(i)]);
     }
 };
 

@@ -2,12 +2,15 @@
 
 #include "ui/ServerCallGuard.h"
 
+#include "platform/SoundPlayback.h"
+
 #include "ui/HelpViewer.h"
 #include "ui/LanguageModule.h"
 #include "ui/MessageDialog.h"
 #include "ui/StringIds.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -59,7 +62,9 @@ UiHooks DefaultHooks() {
     h.standardBox = RunStandardBox;
     h.fileDialog = RunFileDialog;
     h.startProcess = RunProcess;
-    h.playSound = [](const QString&) { return false; }; // the voice layer installs playback
+    h.playSound = [](const QString& wavePath) {
+        return platform::PlayWaveFile(QFile::encodeName(wavePath).toStdString());
+    };
     h.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
     h.showHelp = [](int context) { HelpViewer::Instance().ShowContext(context); };
     h.beep = [] { QApplication::beep(); };

@@ -21,8 +21,13 @@ struct Extension {
     CommandFormat format;
 };
 
-constexpr std::array<Extension, 4> kExtensions = {{
+constexpr std::array<Extension, 8> kExtensions = {{
     {".wav", CommandFormat::Wave},
+    // Other sound files are read as waves are, and only read.
+    {".flac", CommandFormat::Sound},
+    {".ogg", CommandFormat::Sound},
+    {".opus", CommandFormat::Sound},
+    {".mp3", CommandFormat::Sound},
     {".oki", CommandFormat::Oki},
     {".sbc", CommandFormat::Sbc},
     {".pcm", CommandFormat::Pcm},
@@ -33,7 +38,7 @@ VoiceStatus WaveToWave(const char* in, const char* out) {
     return ConvertInTwoSteps(in, out, WaveToPcm, PcmToWave);
 }
 
-// kSteps[from][to], in the order of CommandFormat.
+// kSteps[from][to], in the order of CommandFormat; a sound file is read as a wave.
 constexpr std::array<std::array<StepFunction, 4>, 4> kSteps = {{
     {WaveToWave, WaveToOki, WaveToSbc, WaveToPcm},
     {OkiToWave, CopyVoiceFile, OkiToSbc, OkiToPcm},
@@ -47,7 +52,8 @@ int Usage() {
                  "  .wav  wave file (read: any wave; written: 8000 Hz mono 16-bit)\n"
                  "  .oki  raw OKI ADPCM\n"
                  "  .sbc  raw SBC\n"
-                 "  .pcm  headerless signed 16-bit little-endian mono 8000 Hz\n";
+                 "  .pcm  headerless signed 16-bit little-endian mono 8000 Hz\n"
+                 "  .flac .ogg .opus .mp3  other sound files (read only)\n";
     return 2;
 }
 
@@ -70,6 +76,10 @@ std::optional<CommandFormat> FormatFromPath(std::string_view path) {
 
 VoiceStatus ConvertFile(const char* inPath, CommandFormat inFormat, const char* outPath,
                         CommandFormat outFormat) {
+    if (outFormat == CommandFormat::Sound)
+        return VoiceStatus::UnsupportedFormat;
+    if (inFormat == CommandFormat::Sound)
+        inFormat = CommandFormat::Wave;
     const auto from = static_cast<std::size_t>(inFormat);
     const auto to = static_cast<std::size_t>(outFormat);
     return kSteps[from][to](inPath, outPath);
@@ -85,6 +95,10 @@ int RunVoiceCommand(int argc, const char* const* argv) {
     if (!inFormat || !outFormat) {
         std::cerr << "zaxvoice: unknown file extension (use .wav, .oki, .sbc or .pcm)\n";
         return Usage();
+    }
+    if (*outFormat == CommandFormat::Sound) {
+        std::cerr << "zaxvoice: " << out << ": only .wav, .oki, .sbc and .pcm are written\n";
+        return 2;
     }
     // Writing the output would truncate the input before it is read.
     if (SameFile(in, out)) {

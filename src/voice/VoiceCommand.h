@@ -8,10 +8,11 @@
 
 namespace voice {
 
-// The formats the command line knows; Pcm is the headerless linear file.
-enum class CommandFormat { Wave, Oki, Sbc, Pcm };
+// The formats the command line knows; Pcm is the headerless linear file, Sound any other
+// sound file the wave reader decodes (read only).
+enum class CommandFormat { Wave, Oki, Sbc, Pcm, Sound };
 
-// By extension, ignoring case: .wav .oki .sbc .pcm.
+// By extension, ignoring case: .wav .oki .sbc .pcm, and .flac .ogg .opus .mp3 as Sound.
 std::optional<CommandFormat> FormatFromPath(std::string_view path);
 
 // Converts IN to OUT: between two of wave/OKI/SBC in two steps as the program does, from or to

@@ -102,12 +102,16 @@ VoiceStatus WaveToPcm(const char* wavePath, const char* pcmPath) {
     if (!in)
         return VoiceStatus::InputOpenFailed;
     WaveReader reader(in.get());
-    if (const auto s = reader.CheckRiff(); s != VoiceStatus::Success)
-        return s;
+    // A wave must be whole; a file of another kind is read by what it is
+    // (FLAC, Ogg Vorbis, Opus, MP3 ...).
+    const bool riff = reader.IsRiff();
+    if (riff)
+        if (const auto s = reader.CheckRiff(); s != VoiceStatus::Success)
+            return s;
     const FilePtr out = OpenFile(pcmPath, "wb");
     if (!out)
         return VoiceStatus::OutputOpenFailed;
-    VoiceStatus s = reader.ConvertTo(out.get());
+    VoiceStatus s = reader.ConvertTo(out.get(), !riff);
     if (std::fflush(out.get()) != 0 && s == VoiceStatus::Success)
         s = VoiceStatus::OutputWriteFailed;
     return s;

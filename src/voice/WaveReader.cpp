@@ -166,6 +166,15 @@ VoiceStatus Convert(SNDFILE* file, const SF_INFO& info, std::FILE* out) {
 
 } // namespace
 
+bool WaveReader::IsRiff() {
+    unsigned char head[4];
+    const bool riff = std::fseek(in_, 0, SEEK_SET) == 0 &&
+                      std::fread(head, 1, sizeof head, in_) == sizeof head &&
+                      std::memcmp(head, "RIFF", 4) == 0;
+    std::fseek(in_, 0, SEEK_SET);
+    return riff;
+}
+
 VoiceStatus WaveReader::CheckRiff() {
     unsigned char head[12];
     if (std::fseek(in_, 0, SEEK_SET) != 0 || std::fread(head, 1, sizeof head, in_) != sizeof head)
@@ -189,7 +198,7 @@ VoiceStatus WaveReader::CheckRiff() {
     return haveFormat && haveData ? VoiceStatus::Success : VoiceStatus::InputReadFailed;
 }
 
-VoiceStatus WaveReader::ConvertTo(std::FILE* out) {
+VoiceStatus WaveReader::ConvertTo(std::FILE* out, bool otherFiles) {
     try {
         if (std::fseek(in_, 0, SEEK_SET) != 0)
             return VoiceStatus::InputReadFailed;
@@ -197,9 +206,9 @@ VoiceStatus WaveReader::ConvertTo(std::FILE* out) {
         SF_INFO info{};
         std::unique_ptr<SNDFILE, SndfileCloser> file(sf_open_virtual(&io, SFM_READ, &info, in_));
         if (!file)
-            return VoiceStatus::ConverterNotPossible;
-        if ((info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAV &&
-            (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAVEX)
+            return otherFiles ? VoiceStatus::InputReadFailed : VoiceStatus::ConverterNotPossible;
+        const int type = info.format & SF_FORMAT_TYPEMASK;
+        if (!otherFiles && type != SF_FORMAT_WAV && type != SF_FORMAT_WAVEX)
             return VoiceStatus::ConverterNotPossible;
         return Convert(file.get(), info, out);
     } catch (const std::bad_alloc&) {

@@ -14,12 +14,17 @@ public:
     // `in` must be seekable; the reader does not own it.
     explicit WaveReader(std::FILE* in) : in_(in) {}
 
+    // Whether `in` begins as a RIFF file; anything else is read as another kind of sound file.
+    bool IsRiff();
+
     // Success when `in` is a RIFF "WAVE" file with a "fmt " and a "data" chunk, else 5002.
     VoiceStatus CheckRiff();
 
     // Decodes, mixes down to one channel, resamples to 8000 Hz and writes 16-bit samples.
-    // A format no decoder handles gives ConverterNotPossible.
-    VoiceStatus ConvertTo(std::FILE* out);
+    // A wave format no decoder handles gives ConverterNotPossible. With `otherFiles` the input
+    // may also be any other sound file the decoders read (FLAC, Ogg Vorbis, Opus, MP3, AIFF...);
+    // one they cannot read gives 5002.
+    VoiceStatus ConvertTo(std::FILE* out, bool otherFiles = false);
 
 private:
     std::FILE* in_;

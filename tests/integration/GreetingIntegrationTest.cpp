@@ -5,13 +5,17 @@
 
 #include "DialogTestSupport.h"
 #include "LoopbackDialogs.h"
+#include "PromptTestSupport.h"
 #include "ZaxsimProcess.h"
 
 #include "greetings/CGtgTable.h"
 #include "greetings/GreetingIds.h"
 #include "mailbox/SpeechDirectoryDialog.h"
 #include "mailbox/SpeechIds.h"
+#include "greetings/VoicePromptEditor.h"
 #include "mailbox/SpeechRecPropertiesDialog.h"
+#include "prompts/PromptsIds.h"
+#include "prompts/VoiceDialog.h"
 #include "ui/RecordPage.h"
 #include "ui/ReportListView.h"
 #include "ui/ResourceIds.h"
@@ -119,6 +123,61 @@ TEST_F(GreetingsOverLoopback, HoursAndVoiceDialingSurviveARestart) {
         ASSERT_EQ(later.server->GetVoiceDialing(dialing), 0);
         EXPECT_EQ(dialing.Enabled, 0);
     }
+}
+
+// A prompt uploaded through the real Voice dialog from the Answering page
+// shows "RECORDED" at once, and the table read after a restart says so too.
+TEST_F(GreetingsOverLoopback, APromptRecordedFromThePageIsRecordedOnTheServer) {
+    QTemporaryDir files;
+    ASSERT_TRUE(files.isValid());
+    const std::filesystem::path wave =
+        std::filesystem::path(files.path().toStdString()) / "welcome.wav";
+    prompttest::WriteWave(wave, prompttest::Glide(1.0));
+    prompts::Hooks().askUpload = [](const QString&) { return prompts::UploadAnswer::Yes; };
+    for (const char* byteOrder : {"", "--big-endian"}) {
+        SCOPED_TRACE(*byteOrder ? byteOrder : "little-endian");
+        std::filesystem::remove(stateFile);
+        {
+            ZaxsimProcess sim(Args(byteOrder));
+            Connection admin(sim);
+            zax::Session session;
+            session.server = admin.server.get();
+            ASSERT_EQ(admin.server->GetSystemInfo(session.systemInfo), 0);
+            ASSERT_EQ(admin.server->OpenSession(session.handle), 0);
+            QString before, after;
+            CGtgTable sheet(session, 2, CGtgTable::FirstPage, greetings::VoicePromptEditor());
+            WhenModal<CGtgTable>([&](CGtgTable& s) {
+                using greetings::AnswerCtl::PrimaryStatus;
+                ShowTab(s, 2);
+                before = s.Page(2)->ControlText(PrimaryStatus);
+                WhenModal<prompts::VoiceDialog>([&wave](prompts::VoiceDialog& d) {
+                    using namespace prompts::VoiceCtl;
+                    TypeInto(d.Control(UploadPath), QString::fromStdString(wave.string()));
+                    auto* format = d.ControlAs<QComboBox>(UploadFormat);
+                    format->setCurrentIndex(format->findText("Wave Sound File"));
+                    ClickButton(d, UploadFrom);
+                    ClickButton(d, ui::ControlId::Ok);
+                });
+                qobject_cast<QAbstractButton*>(
+                    s.Page(2)->Control(greetings::AnswerCtl::PrimaryVoice))
+                    ->click();
+                after = s.Page(2)->ControlText(PrimaryStatus);
+                ClickButton(s, ui::ControlId::Cancel);
+            });
+            sheet.Run();
+            EXPECT_EQ(before, "NOT RECORDED");
+            EXPECT_EQ(after, "RECORDED");
+            EXPECT_EQ(admin.server->CloseSession(session.handle), 0);
+        }
+        ZaxsimProcess restarted({"--state", stateFile});
+        Connection later(restarted);
+        zax::GreetingTableRecord table{};
+        table.TableNumber = 2;
+        ASSERT_EQ(later.server->GetGreetingTable(table), 0);
+        EXPECT_EQ(table.PrimaryAaPromptRecorded, 1);
+        EXPECT_EQ(table.AlternateAaPromptRecorded, 0);
+    }
+    prompts::Hooks() = prompts::DefaultPromptHooks();
 }
 
 } // namespace

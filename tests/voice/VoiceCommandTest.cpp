@@ -36,9 +36,14 @@ TEST(VoiceCommand, FormatsByExtension) {
         {"p.oki", CommandFormat::Oki},  {"p.Sbc", CommandFormat::Sbc},
         {"p.pcm", CommandFormat::Pcm},  {"p.vox", std::nullopt},
         {"wav", std::nullopt},          {"p.wav.txt", std::nullopt},
+        {"s.MP3", CommandFormat::Sound}, {"s.flac", CommandFormat::Sound},
+        {"s.ogg", CommandFormat::Sound}, {"s.opus", CommandFormat::Sound},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatFromPath(c.path), c.format) << c.path;
+    // Other sound files are only read.
+    EXPECT_EQ(ConvertFile("in.wav", CommandFormat::Wave, "out.mp3", CommandFormat::Sound),
+              VoiceStatus::UnsupportedFormat);
 }
 
 TEST(VoiceCommand, EveryPairTakesTheProgramsPath) {
