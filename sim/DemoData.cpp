@@ -94,7 +94,7 @@ constexpr DemoMailbox kMailboxes[] = {
      ""},
     {"2003", "CHEN,LI", 0, 4, "2003", "", "", "", Pool, 1, 7, "", "", ""},
     {"2004", "DUBOIS,CLAIRE", 0, 4, "2004", "", "Claire Dubois", "", Pool, 1, 0, "", "", ""},
-    {"2005", "EVANS,ROBERT", 0, 4, "2005", "", "", "Bob Evans", Pool, 2, 0, "", "", ""},
+    {"2005", "BAKER,TOM", 0, 4, "2005", "", "", "Tom Baker", Pool, 2, 0, "", "", ""},
     {"2006", "FISCHER,ANNA", 0, 5, "2006", "", "", "", NoOut, 0, 0, "", "", ""},
     {"2007", "GARCIA,LUIS", 0, 5, "2007", "", "Luis Garcia", "", NoOut, 0, 0, "", "", ""},
     {"2008", "HUGHES,KAREN", 0, 5, "2008", "", "", "", NoOut, 0, 0, "", "", ""},
@@ -156,9 +156,7 @@ zax::MailboxRecord MakeMailbox(const DemoMailbox& d) {
     SetText(r.SitePrefix, d.sitePrefix);
     SetText(r.ExtendedName, d.extendedName);
     SetText(r.Alias, d.alias);
-    r.SpeechDisabled = 0;
-    // The server flags names that sound alike; two demo aliases do.
-    r.Homonym = std::string(d.number) == "2002" || std::string(d.number) == "2005" ? 1 : 0;
+    r.SpeechDisabled = std::string(d.number) == "2016" ? 1 : 0; // keeps out of the directory
     return r;
 }
 
@@ -262,6 +260,8 @@ SimState MakeDemoState() {
         s.mailboxes.at(number) = {s.mailboxes.at(number).record, false, false};
     for (auto& [number, m] : s.mailboxes)
         m.systemMailbox = IsSystemMailboxName(zax::GetText(m.record.Name));
+    // Two Tom Bakers work here: the server flags both.
+    MarkHomonyms(s);
 
     s.groupLists.emplace("9001",
                          VoiceList("9001", "SALES-TEAM", {"2004", "2005", "2006", "2007"}, s));

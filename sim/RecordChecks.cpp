@@ -258,4 +258,38 @@ bool IsHostName(const std::string& text, size_t maxLength) {
     return Text(text, 1, maxLength, allowed) && text.find("..") == std::string::npos;
 }
 
+// ---- greeting tables --------------------------------------------------------------
+
+namespace {
+
+bool IsGreetingNumber(int16_t n) {
+    return Within(n, 1, zax::GreetingNumberMax);
+}
+
+bool AreStartTimes(const zax::GreetingTableRecord& r) {
+    for (const auto& day : r.Hours)
+        for (const zax::HoursEntry& h : day)
+            if (!Within(h.Hour, 0, 23) || !Within(h.Minute, 0, 59))
+                return false;
+    return true;
+}
+
+} // namespace
+
+// Any nonzero "standard prompts" or language value means the same as 1, as
+// clients have always sent; the recorded flags are the server's own and
+// whatever comes with them is ignored.
+bool IsStorableGreetingTable(const SystemInfo& si, const zax::GreetingTableRecord& r) {
+    const bool greetings = IsGreetingNumber(r.MorningGreeting) &&
+                           IsGreetingNumber(r.AfternoonGreeting) &&
+                           IsGreetingNumber(r.EveningGreeting) &&
+                           IsGreetingNumber(r.NonBusinessGreeting);
+    const bool speech = Flag(r.SpeechRecognitionEnabled) && Flag(r.MainPromptCustom) &&
+                        Flag(r.RepeatPromptCustom) && Flag(r.ConfirmPromptCustom) &&
+                        Flag(r.DeclinePromptCustom);
+    return Within(r.TableNumber, 1, zax::GreetingTableCount) && greetings && speech &&
+           Extension(si, GetText(r.AttendantExtension)) && Within(r.CcrTree, 0, zax::CcrTreeCount) &&
+           AreStartTimes(r);
+}
+
 } // namespace zaxsim

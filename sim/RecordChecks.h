@@ -33,4 +33,8 @@ bool IsStorableSite(const zax::SystemInfo& system, const zax::NetworkSite& site,
 // Letters, digits, "-", "_" and ".", never two dots in a row; 1 to maxLength.
 bool IsHostName(const std::string& text, size_t maxLength);
 
+// A greeting table's own fields; whether its CCR tree exists is the
+// procedure's to judge.
+bool IsStorableGreetingTable(const zax::SystemInfo& system, const zax::GreetingTableRecord& record);
+
 } // namespace zaxsim

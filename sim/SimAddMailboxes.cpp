@@ -146,6 +146,7 @@ zax::ServerStatus SimConnection::AddMailboxRange(const zax::MailboxRecord& from,
         change.PutMailbox(NewSubscriber(from, number));
         ++made;
     }
+    RefreshHomonyms(change);
     if (const zax::ServerStatus status = change.Commit())
         return status;
     count = made;

@@ -19,6 +19,7 @@ using zax::StatusAlternate1Used;
 using zax::StatusAlternate2Used;
 using zax::StatusExtensionUsed;
 using zax::StatusNoEntry;
+using zax::StatusNoSuchCcrTree;
 using zax::StatusNotInitialized;
 using zax::StatusSessionActive;
 using zax::StatusStillReferenced;
@@ -26,6 +27,13 @@ using zax::StatusSystemMailbox;
 // The simulator's answer to a record it cannot store (a malformed number, a
 // class of service out of range); the client shows it as a server error.
 inline constexpr zax::ServerStatus StatusInvalidRecord = 31033;
+
+class StateChange;
+
+// Sets the homonym flag of every mailbox whose spoken names, as the change
+// leaves them, now sound like (or no longer like) another mailbox's; part of
+// the same change (SimGreetings.cpp).
+void RefreshHomonyms(StateChange& change);
 
 class SimConnection : public UnservedServer {
 public:
@@ -139,6 +147,12 @@ public:
     zax::ServerStatus GetReportText(int32_t bufferSize, int32_t& length,
                                     std::span<char> text) override;
     zax::ServerStatus ResetStatistics() override;
+
+    // Greeting tables and voice-activated dialing (SimGreetings.cpp).
+    zax::ServerStatus GetGreetingTable(zax::GreetingTableRecord& record) override;
+    zax::ServerStatus SetGreetingTable(const zax::GreetingTableRecord& record) override;
+    zax::ServerStatus GetVoiceDialing(zax::VoiceDialingRecord& record) override;
+    zax::ServerStatus SetVoiceDialing(const zax::VoiceDialingRecord& record) override;
 
     // Recorded prompts and names: the voice parameters and the three families
     // of query, open, read, write and close (SimVoice.cpp).

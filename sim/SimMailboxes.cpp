@@ -192,6 +192,7 @@ zax::ServerStatus SimConnection::AddMailbox(const zax::MailboxRecord& record) {
     added.record.Homonym = 0; // the server's own judgement, made when names are compared
     StateChange change(model_);
     change.PutMailbox(added);
+    RefreshHomonyms(change);
     return change.Commit();
 }
 
@@ -216,6 +217,7 @@ zax::ServerStatus SimConnection::ChangeMailbox(const zax::MailboxRecord& record,
     StateChange change(model_);
     change.PutMailbox(changed);
     RenameMembers(change, number, changed.record.Name);
+    RefreshHomonyms(change);
     return change.Commit();
 }
 
@@ -232,6 +234,7 @@ zax::ServerStatus SimConnection::DeleteMailbox(const zax::MailboxRecord& record)
     StateChange change(model_);
     change.EraseMailbox(number);
     change.EraseNameRecording(number);
+    RefreshHomonyms(change);
     return change.Commit();
 }
 

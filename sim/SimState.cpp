@@ -156,28 +156,31 @@ void ValidateRecordings(const SimState& s) {
 
 } // namespace
 
-void RefreshDerivedFields(SimState& state) {
+void RefreshDerivedFields(const SimState& state, zax::GreetingTableRecord& g) {
     using zax::AaPromptKind;
     using zax::SrPromptKind;
-    auto aa = [&](int16_t t, AaPromptKind k) {
+    const int16_t t = g.TableNumber;
+    auto aa = [&](AaPromptKind k) {
         return static_cast<uint8_t>(Has(state.aaPrompts, t, static_cast<int16_t>(k)));
     };
-    auto sr = [&](int16_t t, SrPromptKind k) {
+    auto sr = [&](SrPromptKind k) {
         return static_cast<uint8_t>(Has(state.srPrompts, t, static_cast<int16_t>(k)));
     };
-    for (auto& g : state.greetingTables) {
-        const int16_t t = g.TableNumber;
-        g.MainPromptRecorded = sr(t, SrPromptKind::Main);
-        g.RepeatPromptRecorded = sr(t, SrPromptKind::Repeat);
-        g.ConfirmPromptRecorded = sr(t, SrPromptKind::Confirm);
-        g.DeclinePromptRecorded = sr(t, SrPromptKind::Decline);
-        g.PrimaryAaPromptRecorded = aa(t, AaPromptKind::Primary);
-        g.AlternateAaPromptRecorded = aa(t, AaPromptKind::Alternate);
-        // Byte k is above a space when tree k+1 exists; the bytes past the
-        // four trees are the server's own and stay as they are.
-        for (int16_t k = 0; k < zax::CcrTreeCount; ++k)
-            g.CcrTreesDefined[k] = state.ccrTrees.contains(static_cast<int16_t>(k + 1)) ? 'Y' : ' ';
-    }
+    g.MainPromptRecorded = sr(SrPromptKind::Main);
+    g.RepeatPromptRecorded = sr(SrPromptKind::Repeat);
+    g.ConfirmPromptRecorded = sr(SrPromptKind::Confirm);
+    g.DeclinePromptRecorded = sr(SrPromptKind::Decline);
+    g.PrimaryAaPromptRecorded = aa(AaPromptKind::Primary);
+    g.AlternateAaPromptRecorded = aa(AaPromptKind::Alternate);
+    // Byte k is above a space when tree k+1 exists; the bytes past the
+    // four trees are the server's own and stay as they are.
+    for (int16_t k = 0; k < zax::CcrTreeCount; ++k)
+        g.CcrTreesDefined[k] = state.ccrTrees.contains(static_cast<int16_t>(k + 1)) ? 'Y' : ' ';
+}
+
+void RefreshDerivedFields(SimState& state) {
+    for (auto& g : state.greetingTables)
+        RefreshDerivedFields(state, g);
 }
 
 void MirrorSystemParameters(const zax::SystemParameters& parameters, zax::SystemInfo& info) {

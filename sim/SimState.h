@@ -162,6 +162,18 @@ void MirrorSystemParameters(const zax::SystemParameters& parameters, zax::System
 // from the trees that exist. Call after a prompt transfer commits or the
 // trees change.
 void RefreshDerivedFields(SimState& state);
+// The same for one table, as `state`'s prompts and trees say.
+void RefreshDerivedFields(const SimState& state, zax::GreetingTableRecord& table);
+
+// The names callers may say for a mailbox (its extended name, else its
+// name, and its alias); none for a mailbox disabled for speech recognition
+// or of a type callers do not reach by name.
+std::vector<std::string> SpokenNames(const zax::MailboxRecord& record);
+// The mailboxes that share a spoken name with another mailbox, as the
+// server judges names alike (Homonyms.cpp), and the same written into each
+// mailbox's homonym flag.
+std::set<std::string> HomonymNumbers(const SimState& state);
+void MarkHomonyms(SimState& state);
 
 // Throws std::runtime_error naming the first inconsistency that would make
 // the state unsafe to serve: a map key that differs from its record's key

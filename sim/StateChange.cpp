@@ -247,6 +247,19 @@ void StateChange::PutNameRecording(const std::string& number, Blob voice) {
         Put(names, number, std::move(voice), &StateDatabase::SaveNameRecording);
 }
 
+void StateChange::PutGreetingTable(const zax::GreetingTableRecord& record) {
+    const int16_t table = record.TableNumber;
+    auto& slot = model_.mutableState().greetingTables.at(static_cast<size_t>(table - 1));
+    undo_.push_back([&slot, old = slot] { slot = old; });
+    slot = record;
+    writes_.push_back(
+        [table](StateDatabase& db, const SimState& state) { db.SaveGreetingTable(state, table); });
+}
+
+void StateChange::PutVoiceDialing(const zax::VoiceDialingRecord& record) {
+    PutParameters(model_.mutableState().voiceDialing, record);
+}
+
 zax::ServerStatus StateChange::Commit() {
     StateDatabase* store = model_.store();
     if (store && !writes_.empty()) {

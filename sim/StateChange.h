@@ -77,6 +77,10 @@ public:
     void PutStatistics(std::map<std::string, UsageCounters> mailboxes,
                        std::map<int16_t, UsageCounters> ports);
 
+    // A greeting table (by its table number, 1 to 4) and the voice-dialing switch.
+    void PutGreetingTable(const zax::GreetingTableRecord& record);
+    void PutVoiceDialing(const zax::VoiceDialingRecord& record);
+
     // 0 when the change is stored (or there is no database); otherwise
     // StatusNotStored, with the change undone in memory.
     zax::ServerStatus Commit();

@@ -1,8 +1,11 @@
 // gui: the administration client.
 #include "app/ZaxApplication.h"
 #include "attendant/AttendantCommands.h"
+#include "greetings/GreetingCommands.h"
+#include "greetings/VoicePromptEditor.h"
 #include "lists/ListsCommands.h"
 #include "mailbox/MailboxCommands.h"
+#include "mailbox/SpeechCommands.h"
 #include "network/NetworkCommands.h"
 #include "reports/ReportCommands.h"
 #include "server/Session.h"
@@ -18,10 +21,12 @@ int main(int argc, char** argv) {
     ui::CommandTable commands;
     // One line per feature: each adds the commands whose dialogs it owns.
     mailbox::RegisterCommands(commands);
+    mailbox::RegisterSpeechCommands(commands, mailbox::VoiceDirectoryNames());
     attendant::RegisterCommands(commands);
     lists::RegisterCommands(commands);
     network::RegisterCommands(commands);
     reports::RegisterCommands(commands);
+    greetings::RegisterCommands(commands, greetings::VoicePromptEditor());
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
     if (!application.InitInstance()) {
         return 1;
