@@ -2,7 +2,7 @@
 #include "app/ZaxApplication.h"
 #include "attendant/AttendantCommands.h"
 #include "greetings/GreetingCommands.h"
-#include "greetings/VoicePromptEditor.h"
+#include "gui/VoiceWiring.h"
 #include "lists/ListsCommands.h"
 #include "mailbox/MailboxCommands.h"
 #include "mailbox/SpeechCommands.h"
@@ -21,12 +21,12 @@ int main(int argc, char** argv) {
     ui::CommandTable commands;
     // One line per feature: each adds the commands whose dialogs it owns.
     mailbox::RegisterCommands(commands);
-    mailbox::RegisterSpeechCommands(commands, mailbox::VoiceDirectoryNames());
+    mailbox::RegisterSpeechCommands(commands, gui::VoiceDirectoryNames());
     attendant::RegisterCommands(commands);
     lists::RegisterCommands(commands);
     network::RegisterCommands(commands);
     reports::RegisterCommands(commands);
-    greetings::RegisterCommands(commands, greetings::VoicePromptEditor());
+    greetings::RegisterCommands(commands, gui::VoicePromptEditor());
     app::ZaxApplication application(core::ConfigFile(), commands, zax::CurrentSession());
     if (!application.InitInstance()) {
         return 1;

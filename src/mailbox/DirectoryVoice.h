@@ -21,7 +21,4 @@ struct DirectoryVoice {
     std::function<void(zax::Session& session, QWidget* owner, const std::string& number)> play;
 };
 
-// The voice prompt layer's recorded names, on the session's server.
-DirectoryVoice VoiceDirectoryNames();
-
 } // namespace mailbox

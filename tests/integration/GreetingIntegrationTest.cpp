@@ -10,9 +10,9 @@
 
 #include "greetings/CGtgTable.h"
 #include "greetings/GreetingIds.h"
+#include "gui/VoiceWiring.h"
 #include "mailbox/SpeechDirectoryDialog.h"
 #include "mailbox/SpeechIds.h"
-#include "greetings/VoicePromptEditor.h"
 #include "mailbox/SpeechRecPropertiesDialog.h"
 #include "prompts/PromptsIds.h"
 #include "prompts/VoiceDialog.h"
@@ -145,7 +145,7 @@ TEST_F(GreetingsOverLoopback, APromptRecordedFromThePageIsRecordedOnTheServer) {
             ASSERT_EQ(admin.server->GetSystemInfo(session.systemInfo), 0);
             ASSERT_EQ(admin.server->OpenSession(session.handle), 0);
             QString before, after;
-            CGtgTable sheet(session, 2, CGtgTable::FirstPage, greetings::VoicePromptEditor());
+            CGtgTable sheet(session, 2, CGtgTable::FirstPage, gui::VoicePromptEditor());
             WhenModal<CGtgTable>([&](CGtgTable& s) {
                 using greetings::AnswerCtl::PrimaryStatus;
                 ShowTab(s, 2);

@@ -18,12 +18,12 @@ LAYERS = {
     "core": {"platform"},
     "voice": {"platform"},
     "ui": {"core", "server", "platform", "dcerpc"},
-    # Recorded prompts and names: the voice dialog and its transfers, which
-    # several features open.
+    # Recorded prompts and names: the voice dialog and its transfers. The
+    # features that open them get them from the program, never by include.
     "prompts": {"ui", "core", "server", "voice", "platform", "dcerpc"},
     "app": {"ui", "core", "server", "platform", "dcerpc"},
 }
-FEATURE_MAY_USE = {"prompts", "ui", "core", "server", "voice", "platform", "dcerpc"}
+FEATURE_MAY_USE = {"ui", "core", "server", "voice", "platform", "dcerpc"}
 PROGRAM = "gui"  # main(): builds the command table from the shell and every feature
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
