@@ -6,14 +6,12 @@
 // floor of the round trips themselves.
 
 #include "LoopbackServer.h"
-#include "dcerpc/Socket.h"
 #include "lists/ClidListDialog.h"
 #include "lists/TranslationListDialog.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -72,26 +70,7 @@ BENCHMARK(OpenList<lists::TranslationListDialog>)
     ->UseRealTime();
 
 void RawRoundTrips(benchmark::State& state, size_t responseBytes) {
-    dcerpc::TcpListener listener;
-    const uint16_t port = listener.Listen("127.0.0.1", 0);
-    std::thread echo([&] {
-        dcerpc::TcpSocket s = listener.Accept();
-        std::vector<uint8_t> request(kRequestBytes), reply(responseBytes, 0);
-        while (s.RecvExact(request.data(), request.size()) && s.SendAll(reply)) {
-        }
-    });
-    dcerpc::TcpSocket c;
-    c.Connect("127.0.0.1", port);
-    std::vector<uint8_t> out(kRequestBytes, 1), in(responseBytes);
-    for (auto _ : state) {
-        for (int i = 0; i < kCalls; ++i) {
-            c.SendAll(out);
-            c.RecvExact(in.data(), in.size());
-        }
-    }
-    c.Close();
-    echo.join();
-    state.counters["calls"] = kCalls;
+    benchsupport::RawRoundTrips(state, kCalls, kRequestBytes, responseBytes);
 }
 BENCHMARK_CAPTURE(RawRoundTrips, Clid, kClidResponseBytes)
     ->Name("RawClidRoundTrips")

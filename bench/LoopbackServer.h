@@ -5,6 +5,7 @@
 
 #include "SimConnection.h"
 #include "dcerpc/RpcServer.h"
+#include "dcerpc/Socket.h"
 #include "server/RpcVoiceMailServer.h"
 #include "server/ServerBinding.h"
 #include "server/Session.h"
@@ -17,7 +18,9 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace benchsupport {
 
@@ -59,6 +62,48 @@ inline int RunWithQt(int argc, char** argv) {
     std::error_code ignored;
     std::filesystem::remove_all(runtime, ignored); // with whatever Qt put there
     return 0;
+}
+
+// The floor under `calls` RPC calls: as many bare TCP round trips of the same
+// request and reply sizes, to an echo thread on loopback.
+inline void RawRoundTrips(benchmark::State& state, int calls, size_t requestBytes,
+                          size_t responseBytes) {
+    dcerpc::TcpListener listener;
+    const uint16_t port = listener.Listen("127.0.0.1", 0);
+    std::thread echo([&] {
+        dcerpc::TcpSocket s = listener.Accept();
+        std::vector<uint8_t> request(requestBytes), reply(responseBytes, 0);
+        while (s.RecvExact(request.data(), request.size()) && s.SendAll(reply)) {
+        }
+    });
+    dcerpc::TcpSocket c;
+    c.Connect("127.0.0.1", port);
+    std::vector<uint8_t> out(requestBytes, 1), in(responseBytes);
+    for (auto _ : state) {
+        for (int i = 0; i < calls; ++i) {
+            c.SendAll(out);
+            c.RecvExact(in.data(), in.size());
+        }
+    }
+    c.Close();
+    echo.join();
+    state.counters["calls"] = calls;
+}
+
+// Every mailbox entry through FindFirstEntry and batches of FindNextEntries,
+// as the lists read them; returns how many came.
+inline int EnumerateMailboxes(zax::RpcVoiceMailServer& client, int16_t batchSize) {
+    std::vector<zax::EntrySummary> batch(static_cast<size_t>(batchSize));
+    zax::EntrySummary first{};
+    int entries = client.FindFirstEntry(first, 1, 0) == 0 ? 1 : 0;
+    int16_t count = 0;
+    do {
+        count = 0;
+        if (client.FindNextEntries(batch, batchSize, count) != 0)
+            break;
+        entries += count;
+    } while (count == batchSize);
+    return entries;
 }
 
 } // namespace benchsupport

@@ -8,14 +8,12 @@
 // so the cost of the client and of the list shows against the floor.
 
 #include "LoopbackServer.h"
-#include "dcerpc/Socket.h"
 #include "mailbox/SpeechDirectoryDialog.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -70,18 +68,8 @@ BENCHMARK(OpenSpeechDirectory)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void DirectoryEnumeration(benchmark::State& state) {
     Fixture f;
-    std::vector<zax::EntrySummary> batch(kBatch);
     for (auto _ : state) {
-        zax::EntrySummary first{};
-        int entries = f.client->FindFirstEntry(first, 1, 0) == 0 ? 1 : 0;
-        int16_t count = 0;
-        do {
-            count = 0;
-            if (f.client->FindNextEntries(batch, kBatch, count) != 0)
-                break;
-            entries += count;
-        } while (count == kBatch);
-        if (entries != kMailboxes)
+        if (benchsupport::EnumerateMailboxes(*f.client, kBatch) != kMailboxes)
             state.SkipWithError("enumeration incomplete");
     }
     state.counters["calls"] = kCalls;
@@ -89,26 +77,7 @@ void DirectoryEnumeration(benchmark::State& state) {
 BENCHMARK(DirectoryEnumeration)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void RawRoundTrips(benchmark::State& state) {
-    dcerpc::TcpListener listener;
-    const uint16_t port = listener.Listen("127.0.0.1", 0);
-    std::thread echo([&] {
-        dcerpc::TcpSocket s = listener.Accept();
-        std::vector<uint8_t> request(kRequestBytes), reply(kResponseBytes, 0);
-        while (s.RecvExact(request.data(), request.size()) && s.SendAll(reply)) {
-        }
-    });
-    dcerpc::TcpSocket c;
-    c.Connect("127.0.0.1", port);
-    std::vector<uint8_t> out(kRequestBytes, 1), in(kResponseBytes);
-    for (auto _ : state) {
-        for (int i = 0; i < kCalls; ++i) {
-            c.SendAll(out);
-            c.RecvExact(in.data(), in.size());
-        }
-    }
-    c.Close();
-    echo.join();
-    state.counters["calls"] = kCalls;
+    benchsupport::RawRoundTrips(state, kCalls, kRequestBytes, kResponseBytes);
 }
 BENCHMARK(RawRoundTrips)->Unit(benchmark::kMillisecond)->UseRealTime();
 

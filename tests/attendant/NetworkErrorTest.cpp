@@ -18,13 +18,6 @@ namespace {
 
 using NetworkErrorTest = DialogTest;
 
-// Opens the dialog and presses OK without changing anything.
-template <class Dialog> int RunAndConfirm(zax::Session& session) {
-    Dialog dialog(session);
-    WhenModal<Dialog>([](Dialog& d) { ClickButton(d, ui::ControlId::Ok); });
-    return dialog.Run();
-}
-
 TEST_F(NetworkErrorTest, EveryProcedureOfTheParameterDialogsEndsTheProgram) {
     struct Case {
         uint16_t opnum;

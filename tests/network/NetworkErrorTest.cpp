@@ -23,13 +23,6 @@ namespace {
 
 using NetworkErrorTest = DialogTest;
 
-// Opens the dialog and presses OK without changing anything.
-template <class Dialog> int RunAndConfirm(zax::Session& session) {
-    Dialog dialog(session);
-    WhenModal<Dialog>([](Dialog& d) { ClickButton(d, ui::ControlId::Ok); });
-    return dialog.Run();
-}
-
 // Opens the site list, selects `prefix` and runs `act` on it; the list's
 // result once it has ended.
 int OnSite(zax::Session& session, const char* prefix, void (SiteAdministrationDialog::*act)()) {

@@ -123,4 +123,11 @@ template <class W> void WhenModal(std::function<void(W&)> act, int tries = 0) {
     });
 }
 
+// Opens the dialog and presses OK without changing anything; its result.
+template <class Dialog> int RunAndConfirm(zax::Session& session) {
+    Dialog dialog(session);
+    WhenModal<Dialog>([](Dialog& d) { ClickButton(d, ui::ControlId::Ok); });
+    return dialog.Run();
+}
+
 } // namespace dialogtest
