@@ -6,6 +6,7 @@
 #include "server/RpcVoiceMailServer.h"
 #include "server/ServerBinding.h"
 #include "server/ServerStatuses.h"
+#include "server/Session.h"
 #include "ui/Messages.h"
 #include "ui/StringIds.h"
 #include "ui/WaitCursor.h"
@@ -20,8 +21,6 @@ namespace app {
 using ui::StringId::ErrorCommunicating;
 
 namespace {
-
-constexpr size_t kMaxAdminPasswordChars = sizeof(zax::SystemInfo::AdminPassword) - 1;
 
 class RpcLink : public ServerLink {
 public:
@@ -85,7 +84,7 @@ std::optional<int> TryLogin(zax::Session& session, const LoginDialog& dialog,
     if (info.CompatibilityLevel != zax::RequiredCompatibilityLevel) {
         return ui::StringId::ServerOutOfSync;
     }
-    if (!PasswordMatches(dialog.password(), info)) {
+    if (!zax::PasswordMatches(dialog.password(), info)) {
         return ui::StringId::InvalidPassword;
     }
     return std::nullopt;
@@ -99,11 +98,6 @@ std::unique_ptr<ServerLink> ConnectOverRpc(const std::string& address, uint32_t&
         return nullptr;
     }
     return std::make_unique<RpcLink>(std::move(binding));
-}
-
-bool PasswordMatches(const std::string& typed, const zax::SystemInfo& info) {
-    // The held text is at most 30 characters, so a longer typed one never matches.
-    return typed == zax::GetText(info.AdminPassword).substr(0, kMaxAdminPasswordChars);
 }
 
 std::unique_ptr<ServerLink> RunLoginLoop(zax::Session& session, const core::ConfigFile& config,

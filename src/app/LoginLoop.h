@@ -29,10 +29,6 @@ using ServerConnector =
 // server's endpoint mapper on the first call.
 std::unique_ptr<ServerLink> ConnectOverRpc(const std::string& address, uint32_t& status);
 
-// The typed password against the one the server holds: byte by byte up to
-// the terminator, letter case counting. The server's field holds at most 30
-// characters, so a longer typed password never matches.
-bool PasswordMatches(const std::string& typed, const zax::SystemInfo& info);
 
 // Shows the log-in dialog until a server accepts the password or the
 // administrator cancels. On success the session holds the link's server,

@@ -1,9 +1,12 @@
 #include "mailbox/CMbxProps.h"
 
+#include "server/MailboxDefaults.h"
+
 #include "mailbox/CPageMbxGeneral.h"
 #include "mailbox/MailboxIds.h"
 #include "mailbox/MailboxListRow.h"
 
+#include "server/MailboxDefaults.h"
 #include "server/ServerStatuses.h"
 #include "server/Session.h"
 #include "ui/LanguageModule.h"
@@ -71,18 +74,7 @@ int CMbxProps::IndexOfSlot(int slot) const {
 }
 
 void CMbxProps::FillNewRecord(MailboxType type) {
-    const int16_t t = Code(type);
-    record_ = {};
-    zax::SetText(record_.Number, number_);
-    record_.Type = t;
-    record_.ClassOfService = 1;
-    record_.Directory = 1;
-    record_.MessageWaiting = t == Code(MailboxType::Subscriber) ? 1 : 0;
-    record_.OutdialKind = static_cast<int16_t>(
-        t == Code(MailboxType::Amis) ? zax::OutdialKind::Line : zax::OutdialKind::None);
-    const bool overflow = t == Code(MailboxType::FaxOverflow);
-    record_.FaxRetries = overflow ? 99 : 3;
-    record_.FaxInterval = overflow ? 1 : 10;
+    record_ = zax::NewMailboxRecord(number_, type);
 }
 
 int CMbxProps::Run() {

@@ -7,7 +7,8 @@
 // size is pinned below with static_assert; a layout change fails the build
 // instead of corrupting the wire.
 //
-// VisitFields(record, f) calls f once per field, in record order, including
+// VisitFields(record, f) calls f once per field, in record order (as
+// f(field, "Name") when f takes the name too), including
 // the fields the client never interprets (named ReservedN after their
 // offset). The marshaller walks records only through it, which is why padding
 // after the last field never goes on the wire. Nested records are passed as
@@ -26,6 +27,16 @@
 #include <type_traits>
 
 namespace zax {
+
+// Hands one field to a visitor, with the field's name when the visitor
+// takes one (f(field, name)), else alone (f(field)).
+template <class F, class T> void VisitField(F& f, T& field, const char* name) {
+    if constexpr (std::is_invocable_v<F&, T&, const char*>)
+        f(field, name);
+    else
+        f(field);
+}
+#define ZAX_FIELD(x) VisitField(f, r.x, #x)
 
 #define ZAX_VISIT_FIELDS(T)                                                                        \
     template <class R, class F>                                                                    \
@@ -64,8 +75,8 @@ struct CosLimit {
     int16_t High;
 };
 ZAX_VISIT_FIELDS(CosLimit) {
-    f(r.Low);
-    f(r.High);
+    ZAX_FIELD(Low);
+    ZAX_FIELD(High);
 }
 static_assert(offsetof(CosLimit, Low) == 0);
 static_assert(offsetof(CosLimit, High) == 2);
@@ -108,27 +119,27 @@ struct SystemInfo {
     CosLimit CosLimits[CosLimitCount];
 };
 ZAX_VISIT_FIELDS(SystemInfo) {
-    f(r.MaxLineNumber);
-    f(r.MaxPoolNumber);
-    f(r.ExtensionLength);
-    f(r.Reserved6);
-    f(r.Reserved8);
-    f(r.LanguageCode);
-    f(r.Reserved12);
-    f(r.Reserved13);
-    f(r.Reserved14);
-    f(r.GroupListsEnabled);
-    f(r.Reserved16);
-    f(r.AdminPassword);
-    f(r.MaxOutcallChannels);
-    f(r.MaxCcrPathLength);
-    f(r.CentrexAvailable);
-    f(r.ServerAddress);
-    f(r.CompatibilityLevel);
-    f(r.PrintDestination);
-    f(r.DefaultEditor);
-    f(r.NetworkGroupListEnabled);
-    f(r.CosLimits);
+    ZAX_FIELD(MaxLineNumber);
+    ZAX_FIELD(MaxPoolNumber);
+    ZAX_FIELD(ExtensionLength);
+    ZAX_FIELD(Reserved6);
+    ZAX_FIELD(Reserved8);
+    ZAX_FIELD(LanguageCode);
+    ZAX_FIELD(Reserved12);
+    ZAX_FIELD(Reserved13);
+    ZAX_FIELD(Reserved14);
+    ZAX_FIELD(GroupListsEnabled);
+    ZAX_FIELD(Reserved16);
+    ZAX_FIELD(AdminPassword);
+    ZAX_FIELD(MaxOutcallChannels);
+    ZAX_FIELD(MaxCcrPathLength);
+    ZAX_FIELD(CentrexAvailable);
+    ZAX_FIELD(ServerAddress);
+    ZAX_FIELD(CompatibilityLevel);
+    ZAX_FIELD(PrintDestination);
+    ZAX_FIELD(DefaultEditor);
+    ZAX_FIELD(NetworkGroupListEnabled);
+    ZAX_FIELD(CosLimits);
 }
 static_assert(offsetof(SystemInfo, MaxLineNumber) == 0);
 static_assert(offsetof(SystemInfo, MaxPoolNumber) == 2);
@@ -197,14 +208,14 @@ struct EntrySummary {
     uint8_t Homonym;
 };
 ZAX_VISIT_FIELDS(EntrySummary) {
-    f(r.Number);
-    f(r.Name);
-    f(r.Type);
-    f(r.GroupKind);
-    f(r.ExtendedName);
-    f(r.Alias);
-    f(r.SpeechDisabled);
-    f(r.Homonym);
+    ZAX_FIELD(Number);
+    ZAX_FIELD(Name);
+    ZAX_FIELD(Type);
+    ZAX_FIELD(GroupKind);
+    ZAX_FIELD(ExtendedName);
+    ZAX_FIELD(Alias);
+    ZAX_FIELD(SpeechDisabled);
+    ZAX_FIELD(Homonym);
 }
 static_assert(offsetof(EntrySummary, Number) == 0);
 static_assert(offsetof(EntrySummary, Name) == 8);
@@ -241,28 +252,28 @@ struct MailboxRecord {
     uint8_t Homonym;
 };
 ZAX_VISIT_FIELDS(MailboxRecord) {
-    f(r.Number);
-    f(r.Name);
-    f(r.Type);
-    f(r.ClassOfService);
-    f(r.Extension);
-    f(r.AlternateExtension1);
-    f(r.AlternateExtension2);
-    f(r.FaxLine);
-    f(r.MessageWaiting);
-    f(r.Directory);
-    f(r.CallScreening);
-    f(r.OutdialKind);
-    f(r.OutdialNumber);
-    f(r.FaxRetries);
-    f(r.FaxInterval);
-    f(r.RemotePhoneNumber);
-    f(r.RemoteMailbox);
-    f(r.SitePrefix);
-    f(r.ExtendedName);
-    f(r.Alias);
-    f(r.SpeechDisabled);
-    f(r.Homonym);
+    ZAX_FIELD(Number);
+    ZAX_FIELD(Name);
+    ZAX_FIELD(Type);
+    ZAX_FIELD(ClassOfService);
+    ZAX_FIELD(Extension);
+    ZAX_FIELD(AlternateExtension1);
+    ZAX_FIELD(AlternateExtension2);
+    ZAX_FIELD(FaxLine);
+    ZAX_FIELD(MessageWaiting);
+    ZAX_FIELD(Directory);
+    ZAX_FIELD(CallScreening);
+    ZAX_FIELD(OutdialKind);
+    ZAX_FIELD(OutdialNumber);
+    ZAX_FIELD(FaxRetries);
+    ZAX_FIELD(FaxInterval);
+    ZAX_FIELD(RemotePhoneNumber);
+    ZAX_FIELD(RemoteMailbox);
+    ZAX_FIELD(SitePrefix);
+    ZAX_FIELD(ExtendedName);
+    ZAX_FIELD(Alias);
+    ZAX_FIELD(SpeechDisabled);
+    ZAX_FIELD(Homonym);
 }
 static_assert(offsetof(MailboxRecord, Number) == 0);
 static_assert(offsetof(MailboxRecord, Name) == 8);
@@ -293,7 +304,7 @@ struct CosNameTable {
     char Names[ClassOfServiceCount][21];
 };
 ZAX_VISIT_FIELDS(CosNameTable) {
-    f(r.Names);
+    ZAX_FIELD(Names);
 }
 static_assert(offsetof(CosNameTable, Names) == 0);
 static_assert(sizeof(CosNameTable) == 336);
@@ -322,15 +333,15 @@ struct GroupListRecord {
     char DialString[31];
 };
 ZAX_VISIT_FIELDS(GroupListRecord) {
-    f(r.ListNumber);
-    f(r.ListName);
-    f(r.Kind);
-    f(r.MemberMailbox);
-    f(r.MemberMailboxName);
-    f(r.FaxMemberName);
-    f(r.FaxRoute);
-    f(r.LineOrPoolNumber);
-    f(r.DialString);
+    ZAX_FIELD(ListNumber);
+    ZAX_FIELD(ListName);
+    ZAX_FIELD(Kind);
+    ZAX_FIELD(MemberMailbox);
+    ZAX_FIELD(MemberMailboxName);
+    ZAX_FIELD(FaxMemberName);
+    ZAX_FIELD(FaxRoute);
+    ZAX_FIELD(LineOrPoolNumber);
+    ZAX_FIELD(DialString);
 }
 static_assert(offsetof(GroupListRecord, ListNumber) == 0);
 static_assert(offsetof(GroupListRecord, ListName) == 8);
@@ -370,27 +381,27 @@ struct CosRecord {
     uint8_t RecordCallAllowed;
 };
 ZAX_VISIT_FIELDS(CosRecord) {
-    f(r.ClassNumber);
-    f(r.PromptLanguage);
-    f(r.MaxMailboxMessageTime);
-    f(r.MaxMessageLength);
-    f(r.MessageRetentionPeriod);
-    f(r.Reserved10);
-    f(r.MaxGreetingLength);
-    f(r.Reserved14);
-    f(r.OffPremiseMessageNotification);
-    f(r.RetryInterval);
-    f(r.MaxNumberOfAttempts);
-    f(r.Reserved20);
-    f(r.PersonalTargetAttendant);
-    f(r.Reserved22);
-    f(r.OutboundTransfer);
-    f(r.Reserved24);
-    f(r.MaxIncorrectPasswordAttempts);
-    f(r.PasswordExpiry);
-    f(r.Name);
-    f(r.Networking);
-    f(r.RecordCallAllowed);
+    ZAX_FIELD(ClassNumber);
+    ZAX_FIELD(PromptLanguage);
+    ZAX_FIELD(MaxMailboxMessageTime);
+    ZAX_FIELD(MaxMessageLength);
+    ZAX_FIELD(MessageRetentionPeriod);
+    ZAX_FIELD(Reserved10);
+    ZAX_FIELD(MaxGreetingLength);
+    ZAX_FIELD(Reserved14);
+    ZAX_FIELD(OffPremiseMessageNotification);
+    ZAX_FIELD(RetryInterval);
+    ZAX_FIELD(MaxNumberOfAttempts);
+    ZAX_FIELD(Reserved20);
+    ZAX_FIELD(PersonalTargetAttendant);
+    ZAX_FIELD(Reserved22);
+    ZAX_FIELD(OutboundTransfer);
+    ZAX_FIELD(Reserved24);
+    ZAX_FIELD(MaxIncorrectPasswordAttempts);
+    ZAX_FIELD(PasswordExpiry);
+    ZAX_FIELD(Name);
+    ZAX_FIELD(Networking);
+    ZAX_FIELD(RecordCallAllowed);
 }
 static_assert(offsetof(CosRecord, ClassNumber) == 0);
 static_assert(offsetof(CosRecord, PromptLanguage) == 2);
@@ -432,9 +443,9 @@ struct LineEntry {
     uint8_t Rings;
 };
 ZAX_VISIT_FIELDS(LineEntry) {
-    f(r.AnswerFlag);
-    f(r.GreetingTable);
-    f(r.Rings);
+    ZAX_FIELD(AnswerFlag);
+    ZAX_FIELD(GreetingTable);
+    ZAX_FIELD(Rings);
 }
 static_assert(offsetof(LineEntry, AnswerFlag) == 0);
 static_assert(offsetof(LineEntry, GreetingTable) == 1);
@@ -453,9 +464,9 @@ struct HoursEntry {
     int16_t Minute;
 };
 ZAX_VISIT_FIELDS(HoursEntry) {
-    f(r.Reserved0);
-    f(r.Hour);
-    f(r.Minute);
+    ZAX_FIELD(Reserved0);
+    ZAX_FIELD(Hour);
+    ZAX_FIELD(Minute);
 }
 static_assert(offsetof(HoursEntry, Reserved0) == 0);
 static_assert(offsetof(HoursEntry, Hour) == 2);
@@ -489,29 +500,29 @@ struct GreetingTableRecord {
     uint8_t AlternateAaPromptRecorded;
 };
 ZAX_VISIT_FIELDS(GreetingTableRecord) {
-    f(r.TableNumber);
-    f(r.StandardPrompts);
-    f(r.LanguagePreference);
-    f(r.MorningGreeting);
-    f(r.AfternoonGreeting);
-    f(r.EveningGreeting);
-    f(r.NonBusinessGreeting);
-    f(r.AttendantExtension);
-    f(r.Reserved22);
-    f(r.CcrTree);
-    f(r.CcrTreesDefined);
-    f(r.Hours);
-    f(r.SpeechRecognitionEnabled);
-    f(r.MainPromptCustom);
-    f(r.RepeatPromptCustom);
-    f(r.ConfirmPromptCustom);
-    f(r.DeclinePromptCustom);
-    f(r.MainPromptRecorded);
-    f(r.RepeatPromptRecorded);
-    f(r.ConfirmPromptRecorded);
-    f(r.DeclinePromptRecorded);
-    f(r.PrimaryAaPromptRecorded);
-    f(r.AlternateAaPromptRecorded);
+    ZAX_FIELD(TableNumber);
+    ZAX_FIELD(StandardPrompts);
+    ZAX_FIELD(LanguagePreference);
+    ZAX_FIELD(MorningGreeting);
+    ZAX_FIELD(AfternoonGreeting);
+    ZAX_FIELD(EveningGreeting);
+    ZAX_FIELD(NonBusinessGreeting);
+    ZAX_FIELD(AttendantExtension);
+    ZAX_FIELD(Reserved22);
+    ZAX_FIELD(CcrTree);
+    ZAX_FIELD(CcrTreesDefined);
+    ZAX_FIELD(Hours);
+    ZAX_FIELD(SpeechRecognitionEnabled);
+    ZAX_FIELD(MainPromptCustom);
+    ZAX_FIELD(RepeatPromptCustom);
+    ZAX_FIELD(ConfirmPromptCustom);
+    ZAX_FIELD(DeclinePromptCustom);
+    ZAX_FIELD(MainPromptRecorded);
+    ZAX_FIELD(RepeatPromptRecorded);
+    ZAX_FIELD(ConfirmPromptRecorded);
+    ZAX_FIELD(DeclinePromptRecorded);
+    ZAX_FIELD(PrimaryAaPromptRecorded);
+    ZAX_FIELD(AlternateAaPromptRecorded);
 }
 static_assert(offsetof(GreetingTableRecord, TableNumber) == 0);
 static_assert(offsetof(GreetingTableRecord, StandardPrompts) == 2);
@@ -549,7 +560,7 @@ struct VoiceDialingRecord {
     uint8_t Enabled;
 };
 ZAX_VISIT_FIELDS(VoiceDialingRecord) {
-    f(r.Enabled);
+    ZAX_FIELD(Enabled);
 }
 static_assert(offsetof(VoiceDialingRecord, Enabled) == 0);
 static_assert(sizeof(VoiceDialingRecord) == 1);
@@ -570,13 +581,13 @@ struct ClidEntry {
     char CcrTreePath[12];
 };
 ZAX_VISIT_FIELDS(ClidEntry) {
-    f(r.PhoneNumber);
-    f(r.TargetType);
-    f(r.GreetingTable);
-    f(r.Extension);
-    f(r.Mailbox);
-    f(r.CcrTree);
-    f(r.CcrTreePath);
+    ZAX_FIELD(PhoneNumber);
+    ZAX_FIELD(TargetType);
+    ZAX_FIELD(GreetingTable);
+    ZAX_FIELD(Extension);
+    ZAX_FIELD(Mailbox);
+    ZAX_FIELD(CcrTree);
+    ZAX_FIELD(CcrTreePath);
 }
 static_assert(offsetof(ClidEntry, PhoneNumber) == 0);
 static_assert(offsetof(ClidEntry, TargetType) == 18);
@@ -602,10 +613,10 @@ struct DialingParameters {
     uint8_t ReplyTranslate;
 };
 ZAX_VISIT_FIELDS(DialingParameters) {
-    f(r.LongDistanceAccessCode);
-    f(r.AreaCode);
-    f(r.AccessCode);
-    f(r.ReplyTranslate);
+    ZAX_FIELD(LongDistanceAccessCode);
+    ZAX_FIELD(AreaCode);
+    ZAX_FIELD(AccessCode);
+    ZAX_FIELD(ReplyTranslate);
 }
 static_assert(offsetof(DialingParameters, LongDistanceAccessCode) == 0);
 static_assert(offsetof(DialingParameters, AreaCode) == 3);
@@ -624,11 +635,11 @@ struct OperatorSettings {
     char AttendantExtension[8];
 };
 ZAX_VISIT_FIELDS(OperatorSettings) {
-    f(r.AttendantAvailable);
-    f(r.BusinessOpen);
-    f(r.AnswerLines);
-    f(r.ResetOperatorPassword);
-    f(r.AttendantExtension);
+    ZAX_FIELD(AttendantAvailable);
+    ZAX_FIELD(BusinessOpen);
+    ZAX_FIELD(AnswerLines);
+    ZAX_FIELD(ResetOperatorPassword);
+    ZAX_FIELD(AttendantExtension);
 }
 static_assert(offsetof(OperatorSettings, AttendantAvailable) == 0);
 static_assert(offsetof(OperatorSettings, BusinessOpen) == 1);
@@ -647,13 +658,13 @@ struct FaxParameters {
     int16_t Interval;
 };
 ZAX_VISIT_FIELDS(FaxParameters) {
-    f(r.Reserved0);
-    f(r.Reserved2);
-    f(r.Reserved3);
-    f(r.SystemFaxExtension);
-    f(r.SystemFaxName);
-    f(r.Retries);
-    f(r.Interval);
+    ZAX_FIELD(Reserved0);
+    ZAX_FIELD(Reserved2);
+    ZAX_FIELD(Reserved3);
+    ZAX_FIELD(SystemFaxExtension);
+    ZAX_FIELD(SystemFaxName);
+    ZAX_FIELD(Retries);
+    ZAX_FIELD(Interval);
 }
 static_assert(offsetof(FaxParameters, Reserved0) == 0);
 static_assert(offsetof(FaxParameters, Reserved2) == 2);
@@ -686,20 +697,20 @@ struct SystemParameters {
     uint8_t RedirectDn;         // 0 = yes
 };
 ZAX_VISIT_FIELDS(SystemParameters) {
-    f(r.VoiceMailVersion);
-    f(r.OutcallingChannels);
-    f(r.VoiceMailEnabled);
-    f(r.GroupListsEnabled);
-    f(r.GroupListLeadingDigit);
-    f(r.ExternalInitialization);
-    f(r.DirectoryAvailable);
-    f(r.DirectorySearch);
-    f(r.GeneralDeliveryMailbox);
-    f(r.Bilingual);
-    f(r.PrimaryLanguage);
-    f(r.SecondaryLanguage);
-    f(r.ResetAdminPassword);
-    f(r.RedirectDn);
+    ZAX_FIELD(VoiceMailVersion);
+    ZAX_FIELD(OutcallingChannels);
+    ZAX_FIELD(VoiceMailEnabled);
+    ZAX_FIELD(GroupListsEnabled);
+    ZAX_FIELD(GroupListLeadingDigit);
+    ZAX_FIELD(ExternalInitialization);
+    ZAX_FIELD(DirectoryAvailable);
+    ZAX_FIELD(DirectorySearch);
+    ZAX_FIELD(GeneralDeliveryMailbox);
+    ZAX_FIELD(Bilingual);
+    ZAX_FIELD(PrimaryLanguage);
+    ZAX_FIELD(SecondaryLanguage);
+    ZAX_FIELD(ResetAdminPassword);
+    ZAX_FIELD(RedirectDn);
 }
 static_assert(offsetof(SystemParameters, VoiceMailVersion) == 0);
 static_assert(offsetof(SystemParameters, OutcallingChannels) == 32);
@@ -746,24 +757,24 @@ struct NetworkParameters {
     char LocalPrefix[10];
 };
 ZAX_VISIT_FIELDS(NetworkParameters) {
-    f(r.NetworkReceive);
-    f(r.NetworkDeliver);
-    f(r.NetworkReply);
-    f(r.NetworkBroadcast);
-    f(r.NetworkGroupList);
-    f(r.IncludeSystemName);
-    f(r.IncludeSenderName);
-    f(r.LoopbackEnabled);
-    f(r.OutgoingRouteKind);
-    f(r.LineOrPoolNumber);
-    f(r.InternationalAccessCode);
-    f(r.CountryCode);
-    f(r.AreaCode);
-    f(r.TelephoneNumber);
-    f(r.NetworkRetry);
-    f(r.NetworkDelay);
-    f(r.SmtpProxyName);
-    f(r.LocalPrefix);
+    ZAX_FIELD(NetworkReceive);
+    ZAX_FIELD(NetworkDeliver);
+    ZAX_FIELD(NetworkReply);
+    ZAX_FIELD(NetworkBroadcast);
+    ZAX_FIELD(NetworkGroupList);
+    ZAX_FIELD(IncludeSystemName);
+    ZAX_FIELD(IncludeSenderName);
+    ZAX_FIELD(LoopbackEnabled);
+    ZAX_FIELD(OutgoingRouteKind);
+    ZAX_FIELD(LineOrPoolNumber);
+    ZAX_FIELD(InternationalAccessCode);
+    ZAX_FIELD(CountryCode);
+    ZAX_FIELD(AreaCode);
+    ZAX_FIELD(TelephoneNumber);
+    ZAX_FIELD(NetworkRetry);
+    ZAX_FIELD(NetworkDelay);
+    ZAX_FIELD(SmtpProxyName);
+    ZAX_FIELD(LocalPrefix);
 }
 static_assert(offsetof(NetworkParameters, NetworkReceive) == 0);
 static_assert(offsetof(NetworkParameters, NetworkDeliver) == 1);
@@ -793,10 +804,10 @@ struct BlockingPeriod {
     uint8_t ToMinute;
 };
 ZAX_VISIT_FIELDS(BlockingPeriod) {
-    f(r.FromHour);
-    f(r.FromMinute);
-    f(r.ToHour);
-    f(r.ToMinute);
+    ZAX_FIELD(FromHour);
+    ZAX_FIELD(FromMinute);
+    ZAX_FIELD(ToHour);
+    ZAX_FIELD(ToMinute);
 }
 static_assert(offsetof(BlockingPeriod, FromHour) == 0);
 static_assert(offsetof(BlockingPeriod, FromMinute) == 1);
@@ -808,7 +819,7 @@ struct BlockingPeriodTable {
     BlockingPeriod Periods[DaysPerWeek][PeriodsPerDay]; // day (Monday first), then period
 };
 ZAX_VISIT_FIELDS(BlockingPeriodTable) {
-    f(r.Periods);
+    ZAX_FIELD(Periods);
 }
 static_assert(offsetof(BlockingPeriodTable, Periods) == 0);
 static_assert(sizeof(BlockingPeriodTable) == 112);
@@ -830,15 +841,15 @@ struct NetworkSite {
     char MailboxPrefix[10];
 };
 ZAX_VISIT_FIELDS(NetworkSite) {
-    f(r.SiteName);
-    f(r.SitePrefix);
-    f(r.SiteType);
-    f(r.OutgoingRouteKind);
-    f(r.LineOrPoolNumber);
-    f(r.TelephoneNumber);
-    f(r.HostName);
-    f(r.VoiceFormat);
-    f(r.MailboxPrefix);
+    ZAX_FIELD(SiteName);
+    ZAX_FIELD(SitePrefix);
+    ZAX_FIELD(SiteType);
+    ZAX_FIELD(OutgoingRouteKind);
+    ZAX_FIELD(LineOrPoolNumber);
+    ZAX_FIELD(TelephoneNumber);
+    ZAX_FIELD(HostName);
+    ZAX_FIELD(VoiceFormat);
+    ZAX_FIELD(MailboxPrefix);
 }
 static_assert(offsetof(NetworkSite, SiteName) == 0);
 static_assert(offsetof(NetworkSite, SitePrefix) == 17);
@@ -879,22 +890,22 @@ struct VoiceParameters {
     uint8_t Reserved52[8];
 };
 ZAX_VISIT_FIELDS(VoiceParameters) {
-    f(r.Reserved0);
-    f(r.Reserved4);
-    f(r.Reserved6);
-    f(r.Reserved8);
-    f(r.Reserved12);
-    f(r.Reserved16);
-    f(r.Reserved20);
-    f(r.Reserved24);
-    f(r.Reserved26);
-    f(r.Reserved28);
-    f(r.ServerVoiceFormat);
-    f(r.BytesPerSecond);
-    f(r.Reserved40);
-    f(r.Reserved44);
-    f(r.Reserved48);
-    f(r.Reserved52);
+    ZAX_FIELD(Reserved0);
+    ZAX_FIELD(Reserved4);
+    ZAX_FIELD(Reserved6);
+    ZAX_FIELD(Reserved8);
+    ZAX_FIELD(Reserved12);
+    ZAX_FIELD(Reserved16);
+    ZAX_FIELD(Reserved20);
+    ZAX_FIELD(Reserved24);
+    ZAX_FIELD(Reserved26);
+    ZAX_FIELD(Reserved28);
+    ZAX_FIELD(ServerVoiceFormat);
+    ZAX_FIELD(BytesPerSecond);
+    ZAX_FIELD(Reserved40);
+    ZAX_FIELD(Reserved44);
+    ZAX_FIELD(Reserved48);
+    ZAX_FIELD(Reserved52);
 }
 static_assert(offsetof(VoiceParameters, Reserved0) == 0);
 static_assert(offsetof(VoiceParameters, Reserved4) == 4);

@@ -7,4 +7,9 @@ Session& CurrentSession() {
     return session;
 }
 
+bool PasswordMatches(const std::string& typed, const SystemInfo& info) {
+    constexpr size_t maxChars = sizeof(SystemInfo::AdminPassword) - 1;
+    return typed == GetText(info.AdminPassword).substr(0, maxChars);
+}
+
 } // namespace zax

@@ -25,4 +25,9 @@ struct Session {
 // The process-wide session.
 Session& CurrentSession();
 
+// Whether a typed administration password is the one the server holds
+// (GetSystemInfo's): byte by byte up to the terminator, letter case counting.
+// The field holds at most 30 characters, so a longer typed one never matches.
+bool PasswordMatches(const std::string& typed, const SystemInfo& info);
+
 } // namespace zax
