@@ -39,13 +39,14 @@ struct Options {
     std::vector<std::string> importState; // OLD NEW
     std::optional<std::string> dumpState;
     std::optional<bool> vpim; // overrides the state's VPIM availability for this run
+    std::optional<int16_t> mailboxCapacity; // likewise, the size of the mailbox table
     std::optional<int32_t> voiceFormat;
 };
 
 const char* kUsage =
     "usage: zaxsim [--listen ADDR] [--epm-port N] [--port P] [--state FILE] [--password PW]\n"
     "              [--big-endian] [--max-frag N] [--fault OPNUM:ACTION]... [--verbose]\n"
-    "              [--vpim yes|no] [--voice-format oki|sbc]\n"
+    "              [--vpim yes|no] [--voice-format oki|sbc] [--mailbox-capacity N]\n"
     "       zaxsim --import-state OLD NEW\n"
     "       zaxsim --dump-state FILE\n"
     "  --state FILE: the state database; created with the demo office when missing or\n"
@@ -54,6 +55,7 @@ const char* kUsage =
     "  --import-state: converts a state file of the earlier format into a new database.\n"
     "  --dump-state: prints the state a database (or earlier state file) holds.\n"
     "  --vpim: whether the VPIM voice format is offered for digital sites (this run only).\n"
+    "  --mailbox-capacity: how many mailboxes the server holds, 1 to 32767 (this run only).\n"
     "  --voice-format: the server's recording format; the recordings it holds are\n"
     "    re-coded into it when it changes (default: as the state has it, OKI for a new one).\n"
     "  ACTION: status=N | rpc=N | drop | drop-once | refuse | refuse-once, optionally @n\n"
@@ -97,6 +99,13 @@ Options ParseOptions(int argc, char** argv) {
             o.password = value();
             if (o.password->size() > 30)
                 Usage("the password holds at most 30 characters");
+        } else if (a == "--mailbox-capacity") {
+            const std::string v = value();
+            char* end = nullptr;
+            const long n = std::strtol(v.c_str(), &end, 10);
+            if (v.empty() || *end || n < 1 || n > 32767)
+                Usage("--mailbox-capacity takes a number from 1 to 32767");
+            o.mailboxCapacity = static_cast<int16_t>(n);
         } else if (a == "--vpim") {
             const std::string v = value();
             if (v != "yes" && v != "no")
@@ -251,6 +260,8 @@ int main(int argc, char** argv) {
             SetPassword(*modelOwner, *o.password);
         if (o.vpim)
             modelOwner->mutableState().vpimAvailable = *o.vpim ? 1 : 0;
+        if (o.mailboxCapacity)
+            modelOwner->mutableState().capacity.Mailboxes = *o.mailboxCapacity;
         if (o.voiceFormat && zaxsim::ChangeServerVoiceFormat(*modelOwner, *o.voiceFormat) != 0)
             throw std::runtime_error("cannot store the voice format");
     } catch (const std::exception& e) {
