@@ -19,7 +19,7 @@ file(CREATE_LINK ../lib/zaxmgr/zaxmgr ${CMAKE_BINARY_DIR}/packaging/zaxmgr
   SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/zaxmgr DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(TARGETS zaxsim zaxvoice RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zaxsim zaxvoice zaxctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${_pkg}/zaxmgr.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/images/icon2.svg
@@ -28,7 +28,7 @@ install(FILES ${_pkg}/zaxsim.service DESTINATION lib/systemd/system)
 
 # Manual pages, compressed as Debian keeps them.
 find_program(GZIP gzip REQUIRED)
-foreach(page zaxmgr zaxsim zaxvoice)
+foreach(page zaxmgr zaxsim zaxvoice zaxctl)
   set(_out ${CMAKE_BINARY_DIR}/packaging/${page}.1.gz)
   add_custom_command(OUTPUT ${_out}
     COMMAND ${GZIP} -9n -c ${_pkg}/${page}.1 > ${_out}
@@ -47,8 +47,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
   "ZAX Manager administers a ZAX voice-mail server over DCE/RPC: mailboxes, classes of\
  service, group lists, the auto attendant, networking, prompts and reports. The package\
- also holds zaxsim, a simulated server for training and tests, and zaxvoice, a voice file\
- converter.")
+ also holds zaxsim, a simulated server for training and tests, zaxvoice, a voice file\
+ converter, and zaxctl, which backs up, compares and restores a server's configuration.")
 set(CPACK_DEBIAN_PACKAGE_SECTION comm)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

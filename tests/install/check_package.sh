@@ -14,7 +14,7 @@ dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root
 
 fail=0
-for path in usr/bin/zaxmgr usr/bin/zaxsim usr/bin/zaxvoice \
+for path in usr/bin/zaxmgr usr/bin/zaxsim usr/bin/zaxvoice usr/bin/zaxctl \
             usr/lib/zaxmgr/zaxmgr usr/lib/zaxmgr/zaxmgr.hlp usr/lib/zaxmgr/zaxmgr.cnt \
             usr/lib/zaxmgr/englishus.dll usr/lib/zaxmgr/englishuk.dll \
             usr/lib/zaxmgr/frenchca.dll usr/lib/zaxmgr/spanish.dll \
@@ -22,7 +22,8 @@ for path in usr/bin/zaxmgr usr/bin/zaxsim usr/bin/zaxvoice \
             usr/share/applications/zaxmgr.desktop \
             usr/share/icons/hicolor/scalable/apps/zaxmgr.svg \
             usr/share/man/man1/zaxmgr.1.gz usr/share/man/man1/zaxsim.1.gz \
-            usr/share/man/man1/zaxvoice.1.gz usr/lib/systemd/system/zaxsim.service; do
+            usr/share/man/man1/zaxvoice.1.gz usr/share/man/man1/zaxctl.1.gz \
+            usr/lib/systemd/system/zaxsim.service; do
   if [ ! -e "$root/$path" ]; then
     echo "missing from the package: /$path"
     fail=1
@@ -38,7 +39,7 @@ if ls "$root"/usr/lib/zaxmgr/gui* >/dev/null 2>&1; then
   echo "the build's gui.* files were installed"
   fail=1
 fi
-for program in zaxvoice zaxsim; do
+for program in zaxvoice zaxsim zaxctl; do
   if ! out=$("$root/usr/bin/$program" --help 2>&1) || ! grep -q "usage: $program" <<<"$out"; then
     echo "$program --help failed: $out"
     fail=1
@@ -47,7 +48,7 @@ done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$root/usr/share/applications/zaxmgr.desktop" || fail=1
 fi
-for page in zaxmgr zaxsim zaxvoice; do
+for page in zaxmgr zaxsim zaxvoice zaxctl; do
   if ! zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH"; then
     echo "man page $page is not a man page"
     fail=1

@@ -22,6 +22,8 @@ LAYERS = {
     # features that open them get them from the program, never by include.
     "prompts": {"ui", "core", "server", "voice", "platform", "dcerpc"},
     "app": {"ui", "core", "server", "platform", "dcerpc"},
+    # The command-line administration program: no widgets, the client layers only.
+    "ctl": {"core", "server", "platform", "dcerpc"},
 }
 FEATURE_MAY_USE = {"ui", "core", "server", "voice", "platform", "dcerpc"}
 PROGRAM = "gui"  # main(): builds the command table from the shell and every feature

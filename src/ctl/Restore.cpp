@@ -1,0 +1,587 @@
+#include "ctl/Restore.h"
+
+#include "ctl/Snapshot.h"
+#include "ctl/SnapshotDiff.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string_view>
+
+namespace ctl {
+
+using zax::ServerStatus;
+using zax::VoiceMailServer;
+
+namespace {
+
+// Which networking procedure writes which fields: the server takes only its
+// own from each.
+struct NetworkingWriter {
+    const char* label;
+    std::vector<std::string_view> fields;
+    ServerStatus (VoiceMailServer::*set)(const zax::NetworkParameters&);
+};
+
+const std::vector<NetworkingWriter>& NetworkingWriters() {
+    static const std::vector<NetworkingWriter> table = {
+        {"general",
+         {"NetworkReceive", "NetworkDeliver", "NetworkReply", "NetworkBroadcast",
+          "NetworkGroupList", "NetworkRetry", "NetworkDelay"},
+         &VoiceMailServer::SetGeneralNetworking},
+        {"AMIS",
+         {"IncludeSystemName", "IncludeSenderName", "LoopbackEnabled", "OutgoingRouteKind",
+          "LineOrPoolNumber", "InternationalAccessCode", "CountryCode", "AreaCode",
+          "TelephoneNumber"},
+         &VoiceMailServer::SetAmisNetworking},
+        {"digital", {"SmtpProxyName", "LocalPrefix"}, &VoiceMailServer::SetDigitalNetworking},
+    };
+    return table;
+}
+
+const Json& Section(const Json& snapshot, const char* name) {
+    static const Json none;
+    return snapshot.contains(name) ? snapshot[name] : none;
+}
+
+// The record `wanted` describes, over `base`; throws RecordJsonError naming
+// the place in the snapshot.
+template <class R> R Overlay(R base, const Json& wanted, const std::string& where) {
+    FromJson(wanted, base, where);
+    return base;
+}
+
+template <size_t N> zax::Chars<N> CharsOf(const std::string& utf8) {
+    const std::string bytes = Utf8ToLatin1(utf8);
+    if (bytes.size() >= N)
+        throw RecordJsonError("\"" + utf8 + "\": longer than " + std::to_string(N - 1) +
+                              " characters");
+    zax::Chars<N> chars{};
+    std::copy(bytes.begin(), bytes.end(), chars.begin());
+    return chars;
+}
+
+class Planner {
+public:
+    Planner(VoiceMailServer& server, const Json& current, const Json& wanted)
+        : server_(server), current_(current), wanted_(wanted) {}
+
+    std::vector<RestoreStep> Plan() {
+        Parameters();
+        Classes();
+        Sites(false);
+        GroupListRemovals();
+        ClidRemovals();
+        Mailboxes(false);
+        GroupListAdditions();
+        ClidAdditions();
+        Mailboxes(true);
+        Sites(true);
+        Translations();
+        Centrex();
+        GreetingTables();
+        Lines();
+        Attendant();
+        return std::move(plan_);
+    }
+
+private:
+    void Add(std::string text, std::function<ServerStatus()> write, std::string provides = {},
+             std::vector<std::string> needs = {}) {
+        // Only what this plan writes can fail; a reference to what the
+        // server already holds needs nothing.
+        std::erase_if(needs, [&](const std::string& n) { return !planned_.contains(n); });
+        if (!provides.empty())
+            planned_.insert(provides);
+        plan_.push_back({std::move(text), std::move(provides), std::move(needs), std::move(write)});
+    }
+
+    // A parameter record: read again at write time, so the fields a snapshot
+    // does not hold go back as the server has them.
+    template <class R, class Get, class Set> void Record(const char* section, Get get, Set set) {
+        const Json& want = Section(wanted_, section);
+        const Json& have = Section(current_, section);
+        if (want.is_null())
+            return;
+        (void)Overlay(R{}, want, section); // refuses a bad value before anything is written
+        const std::string changes = DescribeChanges(have, want);
+        if (changes.empty())
+            return;
+        Add(ObjectLabel(section) + ": " + changes, [&server = server_, get, set, want, section] {
+            R record{};
+            if (const ServerStatus status = (server.*get)(record); status != 0)
+                return status;
+            record = Overlay(record, want, section);
+            return (server.*set)(record);
+        });
+    }
+
+    void Parameters() {
+        Record<zax::SystemParameters>("systemParameters", &VoiceMailServer::GetSystemParameters,
+                                      &VoiceMailServer::SetSystemParameters);
+        Record<zax::OperatorSettings>("operator", &VoiceMailServer::GetOperatorSettings,
+                                      &VoiceMailServer::SetOperatorSettings);
+        Record<zax::FaxParameters>("fax", &VoiceMailServer::GetFaxParameters,
+                                   &VoiceMailServer::SetFaxParameters);
+        Record<zax::BlockingPeriodTable>("blockingPeriods", &VoiceMailServer::GetBlockingPeriods,
+                                         &VoiceMailServer::SetBlockingPeriods);
+        Record<zax::DialingParameters>("dialingParameters", &VoiceMailServer::GetDialingParameters,
+                                       &VoiceMailServer::SetDialingParameters);
+        Record<zax::VoiceDialingRecord>("voiceDialing", &VoiceMailServer::GetVoiceDialing,
+                                        &VoiceMailServer::SetVoiceDialing);
+        Networking();
+    }
+
+    void Networking() {
+        const Json& want = Section(wanted_, "networking");
+        const Json& have = Section(current_, "networking");
+        if (want.is_null())
+            return;
+        (void)Overlay(zax::NetworkParameters{}, want, "networking");
+        for (const NetworkingWriter& writer : NetworkingWriters()) {
+            Json before = Json::object(), after = Json::object();
+            for (std::string_view f : writer.fields) {
+                const std::string field(f);
+                if (have.contains(field))
+                    before[field] = have[field];
+                if (want.contains(field))
+                    after[field] = want[field];
+                else if (have.contains(field))
+                    after[field] = have[field];
+            }
+            const std::string changes = DescribeChanges(before, after);
+            if (changes.empty())
+                continue;
+            const auto set = writer.set;
+            Add(std::string("networking (") + writer.label + "): " + changes, [&server = server_,
+                                                                               set, want] {
+                zax::NetworkParameters record{};
+                if (const ServerStatus status = server.GetGeneralNetworking(record); status != 0)
+                    return status;
+                record = Overlay(record, want, "networking");
+                return (server.*set)(record);
+            });
+        }
+    }
+
+    void Attendant() {
+        const Json& want = Section(wanted_, "attendant");
+        if (want.is_null())
+            return;
+        const Json& have = Section(current_, "attendant");
+        const auto byte = [&](const char* name) -> uint8_t {
+            const Json& v = want.contains(name) ? want[name] : have.value(name, Json(0));
+            if (!v.is_number_integer() || v.get<int64_t>() < 0 || v.get<int64_t>() > 255)
+                throw RecordJsonError(std::string("attendant.") + name + ": out of range");
+            return static_cast<uint8_t>(v.get<int64_t>());
+        };
+        const uint8_t returnToAa = byte("ReturnToAa"), gateMode = byte("GateMode"),
+                      gateGreeting = byte("GateGreeting");
+        if (const std::string changes = DescribeChanges(have, want); !changes.empty())
+            Add(ObjectLabel("attendant") + ": " + changes, [=, &server = server_] {
+                return server.SetAttendantParameters(returnToAa, gateMode, gateGreeting);
+            });
+    }
+
+    // A fixed table of numbered records, each read again at write time.
+    template <class R, class Write> void Numbered(const char* section, Write write) {
+        const Json& want = Section(wanted_, section);
+        const Json& have = Section(current_, section);
+        if (want.is_null())
+            return;
+        if (!want.is_array() || want.size() != have.size())
+            throw RecordJsonError(std::string(section) + ": a list of " +
+                                  std::to_string(have.size()) + " is expected");
+        for (size_t i = 0; i < want.size(); ++i) {
+            const std::string where = std::string(section) + "[" + std::to_string(i) + "]";
+            (void)Overlay(R{}, want[i], where);
+            const std::string changes = DescribeChanges(have[i], want[i]);
+            if (changes.empty())
+                continue;
+            const auto number = static_cast<int16_t>(i + 1);
+            Add(
+                ObjectLabel(section) + " " + std::to_string(number) + ": " + changes,
+                [write, number, want = want[i], where] { return write(number, want, where); },
+                ObjectLabel(section) + " " + std::to_string(number));
+        }
+    }
+
+    void Classes() {
+        Numbered<zax::CosRecord>(
+            "classesOfService",
+            [&server = server_](int16_t number, const Json& want, const std::string& where) {
+                zax::CosRecord record{};
+                record.ClassNumber = number;
+                if (const ServerStatus status = server.GetClassOfService(record); status != 0)
+                    return status;
+                record = Overlay(record, want, where);
+                record.ClassNumber = number;
+                return server.SetClassOfService(record);
+            });
+    }
+
+    void GreetingTables() {
+        Numbered<zax::GreetingTableRecord>(
+            "greetingTables",
+            [&server = server_](int16_t number, const Json& want, const std::string& where) {
+                zax::GreetingTableRecord record{};
+                record.TableNumber = number;
+                if (const ServerStatus status = server.GetGreetingTable(record); status != 0)
+                    return status;
+                record = Overlay(record, want, where);
+                record.TableNumber = number;
+                return server.SetGreetingTable(record);
+            });
+    }
+
+    void Lines() {
+        Numbered<zax::LineEntry>("lines", [&server = server_](int16_t number, const Json& want,
+                                                              const std::string& where) {
+            const zax::LineEntry line = Overlay(zax::LineEntry{}, want, where);
+            return server.SetLine(number, line.AnswerFlag, line.GreetingTable, line.Rings);
+        });
+    }
+
+    // A keyed table: what to add, change and delete.
+    struct KeyedChanges {
+        std::vector<std::string> added, changed, removed;
+    };
+    KeyedChanges Compare(const char* section) const {
+        KeyedChanges c;
+        const Json& want = Section(wanted_, section);
+        const Json& have = Section(current_, section);
+        if (!want.is_object())
+            return c;
+        for (const auto& [key, value] : want.items()) {
+            if (!have.contains(key))
+                c.added.push_back(key);
+            else if (have[key] != value)
+                c.changed.push_back(key);
+        }
+        if (have.is_object())
+            for (const auto& [key, value] : have.items())
+                if (!want.contains(key))
+                    c.removed.push_back(key);
+        return c;
+    }
+
+    void Sites(bool removals) {
+        const KeyedChanges c = Compare("sites");
+        const Json& want = Section(wanted_, "sites");
+        const Json& have = Section(current_, "sites");
+        if (removals) {
+            for (const std::string& key : c.removed) {
+                zax::NetworkSite site = Overlay(zax::NetworkSite{}, have[key], "sites." + key);
+                Add("site " + key + ": delete",
+                    [&server = server_, site] { return server.DeleteSite(site); });
+            }
+            return;
+        }
+        for (const std::string& key : c.added) {
+            zax::NetworkSite site = Overlay(zax::NetworkSite{}, want[key], "sites." + key);
+            zax::SetText(site.SitePrefix, Utf8ToLatin1(key));
+            Add(
+                "site " + key + ": add", [&server = server_, site] { return server.AddSite(site); },
+                "site " + key);
+        }
+        for (const std::string& key : c.changed) {
+            const Json w = want[key];
+            (void)Overlay(zax::NetworkSite{}, w, "sites." + key);
+            Add(
+                "site " + key + ": " + DescribeChanges(have[key], w),
+                [&server = server_, w, key] {
+                    zax::NetworkSite site{};
+                    zax::SetText(site.SitePrefix, Utf8ToLatin1(key));
+                    if (const ServerStatus status = server.GetSite(site); status != 0)
+                        return status;
+                    site = Overlay(site, w, "sites." + key);
+                    zax::SetText(site.SitePrefix, Utf8ToLatin1(key));
+                    return server.ChangeSite(site);
+                },
+                "site " + key);
+        }
+    }
+
+    // What a mailbox of the snapshot needs written before it: its site.
+    std::vector<std::string> MailboxNeeds(const Json& mailbox) const {
+        const std::string prefix = mailbox.value("SitePrefix", std::string());
+        if (prefix.empty())
+            return {};
+        return {"site " + prefix};
+    }
+
+    void Mailboxes(bool removals) {
+        const KeyedChanges c = Compare("mailboxes");
+        const Json& want = Section(wanted_, "mailboxes");
+        const Json& have = Section(current_, "mailboxes");
+        if (removals) {
+            for (const std::string& key : c.removed) {
+                zax::MailboxRecord record{};
+                zax::SetText(record.Number, Utf8ToLatin1(key));
+                Add("mailbox " + key + ": delete",
+                    [&server = server_, record] { return server.DeleteMailbox(record); });
+            }
+            return;
+        }
+        for (const std::string& key : c.added) {
+            zax::MailboxRecord record =
+                Overlay(zax::MailboxRecord{}, want[key], "mailboxes." + key);
+            zax::SetText(record.Number, Utf8ToLatin1(key));
+            Add(
+                "mailbox " + key + ": add",
+                [&server = server_, record] { return server.AddMailbox(record); }, "mailbox " + key,
+                MailboxNeeds(want[key]));
+        }
+        for (const std::string& key : c.changed) {
+            const Json w = want[key];
+            (void)Overlay(zax::MailboxRecord{}, w, "mailboxes." + key);
+            Add(
+                "mailbox " + key + ": " + DescribeChanges(have[key], w),
+                [&server = server_, w, key] {
+                    zax::MailboxRecord record{};
+                    zax::SetText(record.Number, Utf8ToLatin1(key));
+                    if (const ServerStatus status = server.GetMailbox(record); status != 0)
+                        return status;
+                    record = Overlay(record, w, "mailboxes." + key);
+                    zax::SetText(record.Number, Utf8ToLatin1(key));
+                    return server.ChangeMailbox(record, 0);
+                },
+                "mailbox " + key, MailboxNeeds(w));
+        }
+    }
+
+    zax::GroupListRecord Header(const std::string& key, const Json& list) const {
+        zax::GroupListRecord header{};
+        zax::SetText(header.ListNumber, Utf8ToLatin1(key));
+        const Json name = list.value("ListName", Json(""));
+        const Json kind = list.value("Kind", Json(0));
+        header = Overlay(header, Json{{"ListName", name}, {"Kind", kind}}, "groupLists." + key);
+        return header;
+    }
+
+    zax::GroupListRecord Member(const std::string& key, const Json& list,
+                                const Json& member) const {
+        zax::GroupListRecord record =
+            Overlay(zax::GroupListRecord{}, member, "groupLists." + key + ".Members");
+        zax::SetText(record.ListNumber, Utf8ToLatin1(key));
+        record.Kind = static_cast<int16_t>(list.value("Kind", 0));
+        return record;
+    }
+
+    static std::vector<Json> Members(const Json& list) {
+        std::vector<Json> members;
+        if (list.contains("Members") && list["Members"].is_array())
+            for (const auto& m : list["Members"])
+                members.push_back(m);
+        return members;
+    }
+
+    static std::vector<Json> Without(const std::vector<Json>& from, const std::vector<Json>& less) {
+        std::vector<Json> out;
+        for (const Json& m : from)
+            if (std::find(less.begin(), less.end(), m) == less.end())
+                out.push_back(m);
+        return out;
+    }
+
+    // Lists to delete and members to remove go before the mailboxes they
+    // name are deleted.
+    void GroupListRemovals() {
+        const KeyedChanges c = Compare("groupLists");
+        const Json& want = Section(wanted_, "groupLists");
+        const Json& have = Section(current_, "groupLists");
+        for (const std::string& key : c.removed) {
+            const zax::GroupListRecord header = Header(key, have[key]);
+            Add("group list " + key + ": delete",
+                [&server = server_, header] { return server.DeleteGroupList(header); });
+        }
+        for (const std::string& key : c.changed) {
+            if (have[key].value("Kind", 0) != want[key].value("Kind", 0)) {
+                // A list cannot change its kind: it goes and comes back.
+                const zax::GroupListRecord header = Header(key, have[key]);
+                Add("group list " + key + ": delete (its kind changes)",
+                    [&server = server_, header] { return server.DeleteGroupList(header); });
+                continue;
+            }
+            for (const Json& m : Without(Members(have[key]), Members(want[key]))) {
+                const zax::GroupListRecord record = Member(key, have[key], m);
+                Add("group list " + key + ": remove member " + m.dump(),
+                    [&server = server_, record] { return server.RemoveGroupMember(record); });
+            }
+        }
+    }
+
+    void GroupListAdditions() {
+        const KeyedChanges c = Compare("groupLists");
+        const Json& want = Section(wanted_, "groupLists");
+        const Json& have = Section(current_, "groupLists");
+        std::vector<std::string> added = c.added;
+        for (const std::string& key : c.changed) {
+            const Json& list = want[key];
+            if (have[key].value("Kind", 0) != list.value("Kind", 0)) {
+                added.push_back(key);
+                continue;
+            }
+            if (have[key].value("ListName", Json()) != list.value("ListName", Json())) {
+                const zax::GroupListRecord header = Header(key, list);
+                Add(
+                    "group list " + key + ": ListName " + have[key]["ListName"].dump() + " → " +
+                        list.value("ListName", Json("")).dump(),
+                    [&server = server_, header] { return server.ChangeGroupList(header); },
+                    "group list " + key);
+            }
+            for (const Json& m : Without(Members(list), Members(have[key])))
+                AddMember(key, list, m);
+        }
+        std::sort(added.begin(), added.end());
+        for (const std::string& key : added) {
+            const Json& list = want[key];
+            const zax::GroupListRecord header = Header(key, list);
+            Add(
+                "group list " + key + ": add",
+                [&server = server_, header] { return server.AddGroupList(header); },
+                "group list " + key);
+            for (const Json& m : Members(list))
+                AddMember(key, list, m);
+        }
+    }
+
+    void AddMember(const std::string& key, const Json& list, const Json& m) {
+        const zax::GroupListRecord record = Member(key, list, m);
+        std::vector<std::string> needs = {"group list " + key};
+        if (const std::string mailbox = m.value("MemberMailbox", std::string()); !mailbox.empty())
+            needs.push_back("mailbox " + mailbox);
+        Add(
+            "group list " + key + ": add member " + m.dump(),
+            [&server = server_, record] { return server.AddGroupMember(record); }, {}, needs);
+    }
+
+    void ClidRemovals() {
+        const KeyedChanges c = Compare("clid");
+        const Json& have = Section(current_, "clid");
+        for (const std::string& key : c.removed) {
+            const zax::ClidEntry entry = Overlay(zax::ClidEntry{}, have[key], "clid." + key);
+            Add("CLID entry " + key + ": delete",
+                [&server = server_, entry] { return server.DeleteClid(entry); });
+        }
+    }
+
+    void ClidAdditions() {
+        const KeyedChanges c = Compare("clid");
+        const Json& want = Section(wanted_, "clid");
+        const Json& have = Section(current_, "clid");
+        const auto put = [&](const std::string& key, uint8_t add, std::string text) {
+            zax::ClidEntry entry = Overlay(zax::ClidEntry{}, want[key], "clid." + key);
+            zax::SetText(entry.PhoneNumber, Utf8ToLatin1(key));
+            std::vector<std::string> needs;
+            if (const std::string mailbox = zax::GetText(entry.Mailbox); !mailbox.empty())
+                needs.push_back("mailbox " + Latin1ToUtf8(mailbox));
+            Add(
+                std::move(text),
+                [&server = server_, entry, add] { return server.SetClid(entry, add); }, {}, needs);
+        };
+        for (const std::string& key : c.added)
+            put(key, 1, "CLID entry " + key + ": add");
+        for (const std::string& key : c.changed)
+            put(key, 0, "CLID entry " + key + ": " + DescribeChanges(have[key], want[key]));
+    }
+
+    void Translations() {
+        const Json& want = Section(wanted_, "translations");
+        const Json& have = Section(current_, "translations");
+        if (!want.is_object())
+            return;
+        const auto pair = [](const std::string& input, const Json& output) {
+            if (!output.is_string())
+                throw RecordJsonError("translations." + input + ": a text is expected");
+            return std::pair{CharsOf<zax::TranslationInputSize>(input),
+                             CharsOf<zax::TranslationOutputSize>(output.get<std::string>())};
+        };
+        for (const auto& [input, output] : have.items())
+            if (!want.contains(input)) {
+                const auto p = pair(input, output);
+                Add("translation " + input + ": delete",
+                    [&server = server_, p] { return server.DeleteTranslation(p.first, p.second); });
+            }
+        for (const auto& [input, output] : want.items()) {
+            const auto p = pair(input, output);
+            if (!have.contains(input))
+                Add("translation " + input + ": add " + output.dump(),
+                    [&server = server_, p] { return server.AddTranslation(p.first, p.second); });
+            else if (have[input] != output)
+                Add("translation " + input + ": " + have[input].dump() + " → " + output.dump(),
+                    [&server = server_, p] { return server.ChangeTranslation(p.first, p.second); });
+        }
+    }
+
+    void Centrex() {
+        const Json& want = Section(wanted_, "centrexRestrictions");
+        const Json& have = Section(current_, "centrexRestrictions");
+        if (!want.is_array())
+            return;
+        std::set<std::string> wanted, held;
+        for (const auto& v : want) {
+            if (!v.is_string())
+                throw RecordJsonError("centrexRestrictions: texts are expected");
+            wanted.insert(v.get<std::string>());
+        }
+        if (have.is_array())
+            for (const auto& v : have)
+                held.insert(v.get<std::string>());
+        for (const std::string& d : held)
+            if (!wanted.contains(d)) {
+                const auto digits = CharsOf<zax::CentrexRestrictionSize>(d);
+                Add("Centrex restriction " + d + ": delete", [&server = server_, digits] {
+                    return server.DeleteCentrexRestriction(digits);
+                });
+            }
+        for (const std::string& d : wanted)
+            if (!held.contains(d)) {
+                const auto digits = CharsOf<zax::CentrexRestrictionSize>(d);
+                Add("Centrex restriction " + d + ": add",
+                    [&server = server_, digits] { return server.AddCentrexRestriction(digits); });
+            }
+    }
+
+    VoiceMailServer& server_;
+    const Json& current_;
+    const Json& wanted_;
+    std::vector<RestoreStep> plan_;
+    std::set<std::string> planned_;
+};
+
+} // namespace
+
+std::vector<RestoreStep> PlanRestore(VoiceMailServer& server, const Json& current,
+                                     const Json& wanted) {
+    CheckSnapshotFormat(wanted);
+    return Planner(server, current, wanted).Plan();
+}
+
+RestoreOutcome ApplyRestore(const std::vector<RestoreStep>& plan, std::ostream& out) {
+    RestoreOutcome outcome;
+    std::set<std::string> failed;
+    for (const RestoreStep& step : plan) {
+        const auto missing = std::find_if(step.needs.begin(), step.needs.end(),
+                                          [&](const std::string& n) { return failed.contains(n); });
+        if (missing != step.needs.end()) {
+            out << step.text << "\n  skipped: " << *missing << " was not written\n";
+            ++outcome.skipped;
+            if (!step.provides.empty())
+                failed.insert(step.provides);
+            continue;
+        }
+        out << step.text << '\n';
+        if (const ServerStatus status = step.write(); status != 0) {
+            out << "  refused: status " << status << " (" << StatusText(status) << ")\n";
+            ++outcome.refused;
+            if (!step.provides.empty())
+                failed.insert(step.provides);
+        } else {
+            ++outcome.applied;
+        }
+    }
+    return outcome;
+}
+
+} // namespace ctl
