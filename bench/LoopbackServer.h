@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -88,6 +90,71 @@ inline void RawRoundTrips(benchmark::State& state, int calls, size_t requestByte
     c.Close();
     echo.join();
     state.counters["calls"] = calls;
+}
+
+// A round trip of given request and reply sizes, `calls` times over.
+struct RoundTrips {
+    int calls;
+    size_t requestBytes;
+    size_t responseBytes;
+};
+
+// As RawRoundTrips, for a run of calls of several sizes, in the order given.
+inline void RawRoundTripMix(benchmark::State& state, const std::vector<RoundTrips>& mix) {
+    dcerpc::TcpListener listener;
+    const uint16_t port = listener.Listen("127.0.0.1", 0);
+    size_t largest = 0;
+    int calls = 0;
+    for (const RoundTrips& r : mix) {
+        largest = std::max({largest, r.requestBytes, r.responseBytes});
+        calls += r.calls;
+    }
+    std::thread echo([&] {
+        dcerpc::TcpSocket s = listener.Accept();
+        std::vector<uint8_t> buffer(largest, 0);
+        for (;;)
+            for (const RoundTrips& r : mix)
+                for (int i = 0; i < r.calls; ++i)
+                    if (!s.RecvExact(buffer.data(), r.requestBytes) ||
+                        !s.SendAll(std::span<const uint8_t>(buffer.data(), r.responseBytes)))
+                        return;
+    });
+    dcerpc::TcpSocket c;
+    c.Connect("127.0.0.1", port);
+    std::vector<uint8_t> buffer(largest, 1);
+    for (auto _ : state)
+        for (const RoundTrips& r : mix)
+            for (int i = 0; i < r.calls; ++i) {
+                c.SendAll(std::span<const uint8_t>(buffer.data(), r.requestBytes));
+                c.RecvExact(buffer.data(), r.responseBytes);
+            }
+    c.Close();
+    echo.join();
+    state.counters["calls"] = calls;
+}
+
+// The demo office with its mailboxes replaced by `count` subscribers of
+// numbers 10000 on, named in another order than their numbers.
+inline zaxsim::SimState ManyMailboxes(int count) {
+    zaxsim::SimState s = zaxsim::MakeDemoState();
+    s.mailboxes.clear();
+    s.groupLists.clear();
+    s.clid.clear();
+    s.nameRecordings.clear();
+    s.systemInfo.ExtensionLength = 5;
+    s.capacity.Mailboxes = 2 * count;
+    for (int i = 0; i < count; ++i) {
+        zaxsim::Mailbox m;
+        const std::string number = std::to_string(10000 + i);
+        char name[21];
+        std::snprintf(name, sizeof name, "NAME%05d,FIRST", (i * 7919) % count);
+        zax::SetText(m.record.Number, number);
+        zax::SetText(m.record.Name, name);
+        m.record.Type = static_cast<int16_t>(i % 11);
+        m.record.ClassOfService = 1;
+        s.mailboxes.emplace(number, m);
+    }
+    return s;
 }
 
 // Every mailbox entry through FindFirstEntry and batches of FindNextEntries,

@@ -27,31 +27,8 @@ constexpr int kCalls = 1 + kMailboxes / kBatch; // the last batch holds 24
 constexpr size_t kRequestBytes = 24 + 2;
 constexpr size_t kResponseBytes = 24 + 4 + kBatch * sizeof(zax::EntrySummary) + 2 + 2;
 
-zaxsim::SimState TenThousandMailboxes() {
-    zaxsim::SimState s = zaxsim::MakeDemoState();
-    s.mailboxes.clear();
-    s.groupLists.clear();
-    s.clid.clear();
-    s.nameRecordings.clear();
-    s.systemInfo.ExtensionLength = 5;
-    s.capacity.Mailboxes = 2 * kMailboxes;
-    for (int i = 0; i < kMailboxes; ++i) {
-        zaxsim::Mailbox m;
-        const std::string number = std::to_string(10000 + i);
-        char name[21];
-        // Names in another order than the numbers, so that sorting has work to do.
-        std::snprintf(name, sizeof name, "NAME%05d,FIRST", (i * 7919) % kMailboxes);
-        zax::SetText(m.record.Number, number);
-        zax::SetText(m.record.Name, name);
-        m.record.Type = static_cast<int16_t>(i % 11);
-        m.record.ClassOfService = 1;
-        s.mailboxes.emplace(number, m);
-    }
-    return s;
-}
-
 struct Fixture : benchsupport::LoopbackServer {
-    Fixture() : LoopbackServer(TenThousandMailboxes()) {}
+    Fixture() : LoopbackServer(benchsupport::ManyMailboxes(kMailboxes)) {}
 };
 
 void OpenMailboxList(benchmark::State& state) {
