@@ -368,11 +368,13 @@ private:
         return record;
     }
 
-    static std::vector<Json> Members(const Json& list) {
+    // A list's members in the form a snapshot of the server holds them, so
+    // that a member written by hand with fewer fields still compares equal.
+    std::vector<Json> Members(const std::string& key, const Json& list) const {
         std::vector<Json> members;
         if (list.contains("Members") && list["Members"].is_array())
             for (const auto& m : list["Members"])
-                members.push_back(m);
+                members.push_back(MemberJson(Member(key, list, m)));
         return members;
     }
 
@@ -403,7 +405,7 @@ private:
                     [&server = server_, header] { return server.DeleteGroupList(header); });
                 continue;
             }
-            for (const Json& m : Without(Members(have[key]), Members(want[key]))) {
+            for (const Json& m : Without(Members(key, have[key]), Members(key, want[key]))) {
                 const zax::GroupListRecord record = Member(key, have[key], m);
                 Add("group list " + key + ": remove member " + m.dump(),
                     [&server = server_, record] { return server.RemoveGroupMember(record); });
@@ -430,7 +432,7 @@ private:
                     [&server = server_, header] { return server.ChangeGroupList(header); },
                     "group list " + key);
             }
-            for (const Json& m : Without(Members(list), Members(have[key])))
+            for (const Json& m : Without(Members(key, list), Members(key, have[key])))
                 AddMember(key, list, m);
         }
         std::sort(added.begin(), added.end());
@@ -441,7 +443,7 @@ private:
                 "group list " + key + ": add",
                 [&server = server_, header] { return server.AddGroupList(header); },
                 "group list " + key);
-            for (const Json& m : Members(list))
+            for (const Json& m : Members(key, list))
                 AddMember(key, list, m);
         }
     }

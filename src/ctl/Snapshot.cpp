@@ -62,7 +62,7 @@ const std::vector<OmittedFields>& Omitted() {
          {"CcrTreesDefined", "MainPromptRecorded", "RepeatPromptRecorded", "ConfirmPromptRecorded",
           "DeclinePromptRecorded", "PrimaryAaPromptRecorded", "AlternateAaPromptRecorded"}},
         // a member's name is its mailbox's; the list fields are the list's
-        {"members", {"ListNumber", "ListName", "MemberMailboxName"}},
+        {"members", {"ListNumber", "ListName", "Kind", "MemberMailboxName"}},
     };
     return table;
 }

@@ -75,7 +75,7 @@ Json DifferentConfiguration() {
     auto& lists = w["groupLists"];
     lists["9001"]["ListName"] = "RENAMED";
     lists["9001"]["Members"].erase(0);
-    lists["9002"]["Members"].push_back({{"MemberMailbox", "2099"}, {"Kind", 0}});
+    lists["9002"]["Members"].push_back({{"MemberMailbox", "2099"}});
     lists["9050"] = lists["9002"];
     lists.erase("9004");
 
