@@ -120,15 +120,12 @@ Options Parse(int argc, char** argv) {
 }
 
 ctl::Json ReadJsonFile(const std::string& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     if (!in)
         throw UsageError("cannot read " + path);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
     try {
-        ctl::Json j = ctl::Json::parse(in);
-        ctl::CheckSnapshotFormat(j);
-        return j;
-    } catch (const ctl::Json::exception& e) {
-        throw UsageError(path + ": not JSON: " + e.what());
+        return ctl::ParseSnapshot(text);
     } catch (const ctl::RecordJsonError& e) {
         throw UsageError(path + ": " + e.what());
     }

@@ -369,6 +369,36 @@ void CheckSnapshotFormat(const Json& snapshot) {
                               std::to_string(SnapshotVersion) + ")");
 }
 
+Json ParseSnapshot(std::string_view text) {
+    // A snapshot nests objects and arrays eight deep at most (greeting
+    // table hours); anything far deeper is not one.
+    constexpr int kMaxDepth = 32;
+    int depth = 0;
+    bool inString = false, escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxDepth)
+                throw RecordJsonError("nested deeper than a snapshot is");
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    Json snapshot = Json::parse(text, nullptr, false);
+    if (snapshot.is_discarded())
+        throw RecordJsonError("not JSON");
+    CheckSnapshotFormat(snapshot);
+    return snapshot;
+}
+
 void OmitDerivedFields(std::string_view section, Json& record) {
     for (const auto& entry : Omitted())
         if (entry.section == section)

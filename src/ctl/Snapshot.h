@@ -50,6 +50,12 @@ Json TakeSnapshot(zax::VoiceMailServer& server, const zax::SystemInfo& info,
 // RecordJsonError otherwise.
 void CheckSnapshotFormat(const Json& snapshot);
 
+// A snapshot file's text as a document: JSON, nested no deeper than a
+// snapshot ever is (so that no hostile file can exhaust the stack of the
+// code that walks it), and of this format. Throws RecordJsonError saying
+// what is wrong.
+Json ParseSnapshot(std::string_view text);
+
 // The fields a snapshot leaves out of each kind of record: requests that are
 // never stored, and what the server works out for itself. Applied by
 // TakeSnapshot; restore leaves them as the server has them.

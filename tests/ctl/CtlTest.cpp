@@ -4,6 +4,7 @@
 #include "ctl/MailboxCsv.h"
 #include "ctl/RecordJson.h"
 #include "ctl/Restore.h"
+#include "ctl/Snapshot.h"
 #include "ctl/SnapshotDiff.h"
 #include "server/MailboxDefaults.h"
 
@@ -60,6 +61,28 @@ TEST(RecordJson, ValuesNoRecordCanTakeAreRefusedByName) {
               "mailboxes.2002.Name: a character the server cannot hold (only Latin-1 is stored)");
     EXPECT_EQ(refusal({{"Type", "0"}}), "mailboxes.2002.Type: a whole number is expected");
     EXPECT_EQ(refusal({{"Reserved0", 1}}), "mailboxes.2002.Reserved0: no such field");
+}
+
+TEST(RecordJson, OnlySnapshotsAreReadAndNoFileNestsDeepEnoughToExhaustTheStack) {
+    const auto refusal = [](const std::string& text) {
+        try {
+            ctl::ParseSnapshot(text);
+        } catch (const ctl::RecordJsonError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    const std::string head = R"({"format":"zax-configuration-snapshot","version":1)";
+    EXPECT_EQ(refusal(head + "}"), "accepted");
+    // Brackets inside a text are text.
+    EXPECT_EQ(refusal(head + R"(,"x":")" + std::string(100, '[') + R"("})"), "accepted");
+    EXPECT_EQ(refusal(head + R"(,"x":)" + std::string(100000, '[') + "}"),
+              "nested deeper than a snapshot is");
+    EXPECT_EQ(refusal(head), "not JSON");
+    EXPECT_EQ(refusal(R"({"format":"zax-configuration-snapshot","version":2})"),
+              "snapshot version 2 is not one this program reads (it reads version 1)");
+    EXPECT_EQ(refusal("[]"),
+              R"(not a configuration snapshot ("format" is not "zax-configuration-snapshot"))");
 }
 
 zax::SystemInfo Limits() {
