@@ -142,7 +142,7 @@ inline zaxsim::SimState ManyMailboxes(int count) {
     s.clid.clear();
     s.nameRecordings.clear();
     s.systemInfo.ExtensionLength = 5;
-    s.capacity.Mailboxes = 2 * count;
+    s.capacity.Mailboxes = static_cast<int16_t>(2 * count);
     for (int i = 0; i < count; ++i) {
         zaxsim::Mailbox m;
         const std::string number = std::to_string(10000 + i);

@@ -6,6 +6,7 @@
 // the same sizes, so what the client adds shows against the floor.
 
 #include "LoopbackServer.h"
+#include "ctl/Restore.h"
 #include "ctl/Snapshot.h"
 
 #include <benchmark/benchmark.h>
@@ -31,6 +32,24 @@ void Snapshot(benchmark::State& state) {
     state.counters["calls"] = kOtherCalls + 1 + kMailboxes / kBatch + kMailboxes;
 }
 BENCHMARK(Snapshot)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A restore of the snapshot just taken: the server is read again and
+// compared, and nothing is left to write.
+void RestoreWithNothingToDo(benchmark::State& state) {
+    benchsupport::LoopbackServer f(benchsupport::ManyMailboxes(kMailboxes));
+    zax::SystemInfo info{};
+    if (f.client->GetSystemInfo(info) != 0) {
+        state.SkipWithError("no system information");
+        return;
+    }
+    const ctl::Json wanted = ctl::TakeSnapshot(*f.client, info);
+    for (auto _ : state) {
+        const ctl::Json current = ctl::TakeSnapshot(*f.client, info);
+        if (!ctl::PlanRestore(*f.client, current, wanted).empty())
+            state.SkipWithError("a restore of the same snapshot planned writes");
+    }
+}
+BENCHMARK(RestoreWithNothingToDo)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void RawSnapshotRoundTrips(benchmark::State& state) {
     constexpr size_t header = 24;

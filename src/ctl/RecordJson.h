@@ -32,6 +32,16 @@ public:
 std::string Latin1ToUtf8(std::string_view latin1);
 std::string Utf8ToLatin1(std::string_view utf8);
 
+// Appends a member that is known not to be there yet (a table read in key
+// order), without the search an insertion by key makes through every
+// member before it: a table of 10,000 entries would otherwise take 50
+// million comparisons to build.
+inline void AppendMember(Json& object, std::string key, Json value) {
+    if (object.is_null())
+        object = Json::object();
+    object.get_ref<Json::object_t&>().emplace_back(std::move(key), std::move(value));
+}
+
 inline bool IsReservedField(std::string_view name) {
     return name.starts_with("Reserved");
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string_view>
+#include <unordered_map>
 
 namespace ctl {
 
@@ -42,6 +43,38 @@ const std::vector<NetworkingWriter>& NetworkingWriters() {
 const Json& Section(const Json& snapshot, const char* name) {
     static const Json none;
     return snapshot.contains(name) ? snapshot[name] : none;
+}
+
+// A keyed table's members by key. Finding a member in the document itself
+// searches every member before it, which for a table of thousands of
+// mailboxes, compared both ways, adds up to millions of comparisons.
+class Keyed {
+public:
+    explicit Keyed(const Json& table) {
+        if (table.is_object())
+            for (auto it = table.begin(); it != table.end(); ++it) {
+                index_.emplace(it.key(), &it.value());
+                keys_.push_back(it.key());
+            }
+    }
+    bool contains(const std::string& key) const { return index_.contains(key); }
+    const Json& operator[](const std::string& key) const { return *index_.at(key); }
+    const std::vector<std::string>& keys() const { return keys_; } // in the table's order
+
+private:
+    std::unordered_map<std::string, const Json*> index_;
+    std::vector<std::string> keys_;
+};
+
+// What a keyed table's members are keyed by, for messages.
+std::string KeyName(std::string_view section) {
+    if (section == "sites")
+        return "site prefix";
+    if (section == "clid")
+        return "calling number";
+    if (section == "translations")
+        return "input digits";
+    return section == "groupLists" ? "list number" : "mailbox number";
 }
 
 // The record `wanted` describes, over `base`; throws RecordJsonError naming
@@ -248,27 +281,30 @@ private:
     };
     KeyedChanges Compare(const char* section) const {
         KeyedChanges c;
-        const Json& want = Section(wanted_, section);
-        const Json& have = Section(current_, section);
-        if (!want.is_object())
+        const Json& table = Section(wanted_, section);
+        if (table.is_null())
             return c;
-        for (const auto& [key, value] : want.items()) {
+        if (!table.is_object())
+            throw RecordJsonError(std::string(section) + ": an object keyed by " +
+                                  KeyName(section) + " is expected");
+        const Keyed want(Section(wanted_, section));
+        const Keyed have(Section(current_, section));
+        for (const std::string& key : want.keys()) {
             if (!have.contains(key))
                 c.added.push_back(key);
-            else if (have[key] != value)
+            else if (have[key] != want[key])
                 c.changed.push_back(key);
         }
-        if (have.is_object())
-            for (const auto& [key, value] : have.items())
-                if (!want.contains(key))
-                    c.removed.push_back(key);
+        for (const std::string& key : have.keys())
+            if (!want.contains(key))
+                c.removed.push_back(key);
         return c;
     }
 
     void Sites(bool removals) {
         const KeyedChanges c = Compare("sites");
-        const Json& want = Section(wanted_, "sites");
-        const Json& have = Section(current_, "sites");
+        const Keyed want(Section(wanted_, "sites"));
+        const Keyed have(Section(current_, "sites"));
         if (removals) {
             for (const std::string& key : c.removed) {
                 zax::NetworkSite site = Overlay(zax::NetworkSite{}, have[key], "sites." + key);
@@ -312,8 +348,8 @@ private:
 
     void Mailboxes(bool removals) {
         const KeyedChanges c = Compare("mailboxes");
-        const Json& want = Section(wanted_, "mailboxes");
-        const Json& have = Section(current_, "mailboxes");
+        const Keyed want(Section(wanted_, "mailboxes"));
+        const Keyed have(Section(current_, "mailboxes"));
         if (removals) {
             for (const std::string& key : c.removed) {
                 zax::MailboxRecord record{};
@@ -390,8 +426,8 @@ private:
     // name are deleted.
     void GroupListRemovals() {
         const KeyedChanges c = Compare("groupLists");
-        const Json& want = Section(wanted_, "groupLists");
-        const Json& have = Section(current_, "groupLists");
+        const Keyed want(Section(wanted_, "groupLists"));
+        const Keyed have(Section(current_, "groupLists"));
         for (const std::string& key : c.removed) {
             const zax::GroupListRecord header = Header(key, have[key]);
             Add("group list " + key + ": delete",
@@ -415,8 +451,8 @@ private:
 
     void GroupListAdditions() {
         const KeyedChanges c = Compare("groupLists");
-        const Json& want = Section(wanted_, "groupLists");
-        const Json& have = Section(current_, "groupLists");
+        const Keyed want(Section(wanted_, "groupLists"));
+        const Keyed have(Section(current_, "groupLists"));
         std::vector<std::string> added = c.added;
         for (const std::string& key : c.changed) {
             const Json& list = want[key];
@@ -460,7 +496,7 @@ private:
 
     void ClidRemovals() {
         const KeyedChanges c = Compare("clid");
-        const Json& have = Section(current_, "clid");
+        const Keyed have(Section(current_, "clid"));
         for (const std::string& key : c.removed) {
             const zax::ClidEntry entry = Overlay(zax::ClidEntry{}, have[key], "clid." + key);
             Add("CLID entry " + key + ": delete",
@@ -470,8 +506,8 @@ private:
 
     void ClidAdditions() {
         const KeyedChanges c = Compare("clid");
-        const Json& want = Section(wanted_, "clid");
-        const Json& have = Section(current_, "clid");
+        const Keyed want(Section(wanted_, "clid"));
+        const Keyed have(Section(current_, "clid"));
         const auto put = [&](const std::string& key, uint8_t add, std::string text) {
             zax::ClidEntry entry = Overlay(zax::ClidEntry{}, want[key], "clid." + key);
             zax::SetText(entry.PhoneNumber, Utf8ToLatin1(key));
@@ -491,27 +527,32 @@ private:
     void Translations() {
         const Json& want = Section(wanted_, "translations");
         const Json& have = Section(current_, "translations");
-        if (!want.is_object())
+        if (want.is_null())
             return;
+        if (!want.is_object())
+            throw RecordJsonError("translations: an object keyed by " + KeyName("translations") +
+                                  " is expected");
         const auto pair = [](const std::string& input, const Json& output) {
             if (!output.is_string())
                 throw RecordJsonError("translations." + input + ": a text is expected");
             return std::pair{CharsOf<zax::TranslationInputSize>(input),
                              CharsOf<zax::TranslationOutputSize>(output.get<std::string>())};
         };
-        for (const auto& [input, output] : have.items())
-            if (!want.contains(input)) {
-                const auto p = pair(input, output);
+        const Keyed held(have), wanted(want);
+        for (const std::string& input : held.keys())
+            if (!wanted.contains(input)) {
+                const auto p = pair(input, held[input]);
                 Add("translation " + input + ": delete",
                     [&server = server_, p] { return server.DeleteTranslation(p.first, p.second); });
             }
-        for (const auto& [input, output] : want.items()) {
+        for (const std::string& input : wanted.keys()) {
+            const Json& output = wanted[input];
             const auto p = pair(input, output);
-            if (!have.contains(input))
+            if (!held.contains(input))
                 Add("translation " + input + ": add " + output.dump(),
                     [&server = server_, p] { return server.AddTranslation(p.first, p.second); });
-            else if (have[input] != output)
-                Add("translation " + input + ": " + have[input].dump() + " → " + output.dump(),
+            else if (held[input] != output)
+                Add("translation " + input + ": " + held[input].dump() + " → " + output.dump(),
                     [&server = server_, p] { return server.ChangeTranslation(p.first, p.second); });
         }
     }
@@ -519,8 +560,10 @@ private:
     void Centrex() {
         const Json& want = Section(wanted_, "centrexRestrictions");
         const Json& have = Section(current_, "centrexRestrictions");
-        if (!want.is_array())
+        if (want.is_null())
             return;
+        if (!want.is_array())
+            throw RecordJsonError("centrexRestrictions: a list of digit strings is expected");
         std::set<std::string> wanted, held;
         for (const auto& v : want) {
             if (!v.is_string())

@@ -232,7 +232,7 @@ private:
             Require(status, "reading mailbox " + number);
             Json j = ToJson(r);
             OmitDerivedFields("mailboxes", j);
-            mailboxes[Latin1ToUtf8(number)] = std::move(j);
+            AppendMember(mailboxes, Latin1ToUtf8(number), std::move(j));
         }
         Step();
         return mailboxes;
@@ -268,7 +268,7 @@ private:
             j["ListName"] = Latin1ToUtf8(GetText(header.ListName));
             j["Kind"] = header.Kind;
             j["Members"] = Json(members);
-            lists[Latin1ToUtf8(number)] = std::move(j);
+            AppendMember(lists, Latin1ToUtf8(number), std::move(j));
             Step();
         }
         Step();
@@ -323,7 +323,7 @@ private:
     static Json Sorted(const std::map<std::string, Json>& map) {
         Json j = Json::object();
         for (const auto& [key, value] : map)
-            j[key] = value;
+            AppendMember(j, key, value);
         return j;
     }
 

@@ -1,5 +1,6 @@
 #include "ctl/SnapshotDiff.h"
 
+#include <map>
 #include <set>
 
 namespace ctl {
@@ -118,21 +119,31 @@ void DiffTable(std::string_view label, const Json& a, const Json& b,
                 line(v, "added");
         return;
     }
+    // By key through an index: a search of the document for each key would
+    // go through every member before it.
+    std::map<std::string, const Json*> left, right;
+    if (a.is_object())
+        for (auto it = a.begin(); it != a.end(); ++it)
+            left.emplace(it.key(), &it.value());
+    if (b.is_object())
+        for (auto it = b.begin(); it != b.end(); ++it)
+            right.emplace(it.key(), &it.value());
     std::set<std::string> keys;
-    for (const auto& [key, value] : a.items())
+    for (const auto& [key, value] : left)
         keys.insert(key);
-    for (const auto& [key, value] : b.items())
+    for (const auto& [key, value] : right)
         keys.insert(key);
     for (const std::string& key : keys) {
-        if (!a.contains(key))
+        const auto l = left.find(key), r = right.find(key);
+        if (l == left.end())
             line(key, "added");
-        else if (!b.contains(key))
+        else if (r == right.end())
             line(key, "removed");
-        else if (a[key].is_object() || b[key].is_object()) {
-            if (const std::string text = DescribeChanges(a[key], b[key]); !text.empty())
+        else if (l->second->is_object() || r->second->is_object()) {
+            if (const std::string text = DescribeChanges(*l->second, *r->second); !text.empty())
                 line(key, text);
-        } else if (a[key] != b[key]) {
-            line(key, a[key].dump() + " → " + b[key].dump());
+        } else if (*l->second != *r->second) {
+            line(key, l->second->dump() + " → " + r->second->dump());
         }
     }
 }
