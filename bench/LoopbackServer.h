@@ -3,6 +3,7 @@
 // over the real RPC runtime on a loopback port, a client bound to it, and a
 // Qt application for the dialogs measured.
 
+#include "ManyMailboxes.h"
 #include "SimConnection.h"
 #include "dcerpc/RpcServer.h"
 #include "dcerpc/Socket.h"
@@ -131,30 +132,6 @@ inline void RawRoundTripMix(benchmark::State& state, const std::vector<RoundTrip
     c.Close();
     echo.join();
     state.counters["calls"] = calls;
-}
-
-// The demo office with its mailboxes replaced by `count` subscribers of
-// numbers 10000 on, named in another order than their numbers.
-inline zaxsim::SimState ManyMailboxes(int count) {
-    zaxsim::SimState s = zaxsim::MakeDemoState();
-    s.mailboxes.clear();
-    s.groupLists.clear();
-    s.clid.clear();
-    s.nameRecordings.clear();
-    s.systemInfo.ExtensionLength = 5;
-    s.capacity.Mailboxes = static_cast<int16_t>(2 * count);
-    for (int i = 0; i < count; ++i) {
-        zaxsim::Mailbox m;
-        const std::string number = std::to_string(10000 + i);
-        char name[21];
-        std::snprintf(name, sizeof name, "NAME%05d,FIRST", (i * 7919) % count);
-        zax::SetText(m.record.Number, number);
-        zax::SetText(m.record.Name, name);
-        m.record.Type = static_cast<int16_t>(i % 11);
-        m.record.ClassOfService = 1;
-        s.mailboxes.emplace(number, m);
-    }
-    return s;
 }
 
 // Every mailbox entry through FindFirstEntry and batches of FindNextEntries,

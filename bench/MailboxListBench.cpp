@@ -28,7 +28,15 @@ constexpr size_t kRequestBytes = 24 + 2;
 constexpr size_t kResponseBytes = 24 + 4 + kBatch * sizeof(zax::EntrySummary) + 2 + 2;
 
 struct Fixture : benchsupport::LoopbackServer {
-    Fixture() : LoopbackServer(benchsupport::ManyMailboxes(kMailboxes)) {}
+    Fixture() : LoopbackServer(EveryType()) {}
+    // Every type code, so that the list has each type's text to show.
+    static zaxsim::SimState EveryType() {
+        zaxsim::SimState s = benchsupport::ManyMailboxes(kMailboxes);
+        int i = 0;
+        for (auto& [number, m] : s.mailboxes)
+            m.record.Type = static_cast<int16_t>(i++ % 11);
+        return s;
+    }
 };
 
 void OpenMailboxList(benchmark::State& state) {

@@ -25,27 +25,15 @@ constexpr size_t kRequestBytes = 24 + 2;
 constexpr size_t kResponseBytes = 24 + 4 + kBatch * sizeof(zax::EntrySummary) + 2 + 2;
 
 zaxsim::SimState TenThousandSpokenNames() {
-    zaxsim::SimState s = zaxsim::MakeDemoState();
-    s.mailboxes.clear();
-    s.groupLists.clear();
-    s.clid.clear();
-    s.nameRecordings.clear();
-    s.systemInfo.ExtensionLength = 5;
-    s.capacity.Mailboxes = 2 * kMailboxes;
-    for (int i = 0; i < kMailboxes; ++i) {
-        zaxsim::Mailbox m;
-        const std::string number = std::to_string(10000 + i);
-        const int shuffled = (i * 7919) % kMailboxes; // names in another order than numbers
+    zaxsim::SimState s = benchsupport::ManyMailboxes(kMailboxes);
+    int i = 0;
+    for (auto& [number, m] : s.mailboxes) {
+        const int shuffled = benchsupport::ShuffledIndex(i++, kMailboxes);
         char text[41];
-        zax::SetText(m.record.Number, number);
-        std::snprintf(text, sizeof text, "NAME%05d,FIRST", shuffled);
-        zax::SetText(m.record.Name, text);
         std::snprintf(text, sizeof text, "First Name %05d", shuffled);
         zax::SetText(m.record.ExtendedName, text);
         std::snprintf(text, sizeof text, "Alias %05d", shuffled);
         zax::SetText(m.record.Alias, text);
-        m.record.ClassOfService = 1;
-        s.mailboxes.emplace(number, m);
     }
     return s;
 }

@@ -6,6 +6,7 @@
 // database lives in a directory under $TMPDIR, so put that on the disk whose
 // durability is to be measured, not on a RAM file system.
 
+#include "ManyMailboxes.h"
 #include "SimConnection.h"
 #include "StateDatabase.h"
 
@@ -23,26 +24,7 @@ constexpr int kRecordings = 100;
 constexpr size_t kOneMinute = 60 * 4000;
 
 zaxsim::SimState LargeOffice() {
-    zaxsim::SimState s = zaxsim::MakeDemoState();
-    s.mailboxes.clear();
-    s.groupLists.clear();
-    s.clid.clear();
-    s.nameRecordings.clear();
-    s.systemInfo.ExtensionLength = 5;
-    s.capacity.Mailboxes = 2 * kMailboxes;
-    for (int i = 0; i < kMailboxes; ++i) {
-        zaxsim::Mailbox m;
-        const std::string number = std::to_string(10000 + i);
-        zax::SetText(m.record.Number, number);
-        zax::SetText(m.record.Name, "NAME" + std::to_string(i) + ",FIRST");
-        m.record.ClassOfService = 1;
-        zax::SetText(m.record.Extension, number);
-        m.record.Directory = 1;
-        m.record.OutdialKind = static_cast<int16_t>(zax::OutdialKind::None);
-        m.record.FaxRetries = 3;
-        m.record.FaxInterval = 10;
-        s.mailboxes.emplace(number, m);
-    }
+    zaxsim::SimState s = benchsupport::ManyMailboxes(kMailboxes);
     for (int i = 0; i < kRecordings; ++i)
         s.nameRecordings[std::to_string(10000 + i * 7)] =
             zaxsim::Blob(kOneMinute, static_cast<uint8_t>(i));
