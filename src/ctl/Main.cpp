@@ -9,7 +9,6 @@
 #include "ctl/Snapshot.h"
 #include "ctl/SnapshotDiff.h"
 #include "dcerpc/RpcError.h"
-#include "server/Enumerate.h"
 
 #include <filesystem>
 #include <fstream>
@@ -242,23 +241,10 @@ std::filesystem::path OutputFor(const Options& o, const std::string& out, size_t
 }
 
 std::vector<zax::MailboxRecord> ReadMailboxes(zax::VoiceMailServer& server) {
-    std::vector<std::string> numbers;
-    ctl::Require(zax::EnumerateEntries(
-                     server, zax::EntryKind::Mailbox, 0,
-                     [&](const zax::EntrySummary& e) { numbers.push_back(zax::GetText(e.Number)); })
-                     .status,
-                 "listing the mailboxes");
-    std::sort(numbers.begin(), numbers.end());
     std::vector<zax::MailboxRecord> records;
-    for (const std::string& number : numbers) {
-        zax::MailboxRecord r{};
-        zax::SetText(r.Number, number);
-        const zax::ServerStatus status = server.GetMailbox(r);
-        if (status == zax::StatusNoEntry)
-            continue;
-        ctl::Require(status, "reading mailbox " + number);
-        records.push_back(r);
-    }
+    for (const std::string& number : ctl::EntryNumbers(server, zax::EntryKind::Mailbox))
+        if (const auto r = ctl::ReadMailbox(server, number))
+            records.push_back(*r);
     return records;
 }
 

@@ -213,24 +213,15 @@ private:
     }
 
     Json Mailboxes() {
-        std::vector<std::string> numbers;
-        Require(zax::EnumerateEntries(
-                    server_, zax::EntryKind::Mailbox, 0,
-                    [&](const zax::EntrySummary& e) { numbers.push_back(GetText(e.Number)); })
-                    .status,
-                "listing the mailboxes");
-        std::sort(numbers.begin(), numbers.end());
+        const std::vector<std::string> numbers = EntryNumbers(server_, zax::EntryKind::Mailbox);
         total_ += numbers.size();
         Json mailboxes = Json::object();
         for (const std::string& number : numbers) {
-            zax::MailboxRecord r{};
-            zax::SetText(r.Number, number);
-            const ServerStatus status = server_.GetMailbox(r);
+            const std::optional<zax::MailboxRecord> r = ReadMailbox(server_, number);
             Step();
-            if (status == zax::StatusNoEntry)
-                continue; // deleted meanwhile
-            Require(status, "reading mailbox " + number);
-            Json j = ToJson(r);
+            if (!r)
+                continue;
+            Json j = ToJson(*r);
             OmitDerivedFields("mailboxes", j);
             AppendMember(mailboxes, Latin1ToUtf8(number), std::move(j));
         }
@@ -239,13 +230,7 @@ private:
     }
 
     Json GroupLists() {
-        std::vector<std::string> numbers;
-        Require(zax::EnumerateEntries(
-                    server_, zax::EntryKind::GroupList, 0,
-                    [&](const zax::EntrySummary& e) { numbers.push_back(GetText(e.Number)); })
-                    .status,
-                "listing the group lists");
-        std::sort(numbers.begin(), numbers.end());
+        const std::vector<std::string> numbers = EntryNumbers(server_, zax::EntryKind::GroupList);
         total_ += numbers.size();
         Json lists = Json::object();
         for (const std::string& number : numbers) {
@@ -351,6 +336,28 @@ std::string StatusText(ServerStatus status) {
         if (s.status == status)
             return s.text;
     return "Server Error, rc = " + std::to_string(status);
+}
+
+std::vector<std::string> EntryNumbers(zax::VoiceMailServer& server, zax::EntryKind kind) {
+    std::vector<std::string> numbers;
+    Require(zax::EnumerateEntries(
+                server, kind, 0,
+                [&](const zax::EntrySummary& e) { numbers.push_back(GetText(e.Number)); })
+                .status,
+            kind == zax::EntryKind::Mailbox ? "listing the mailboxes" : "listing the group lists");
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::optional<zax::MailboxRecord> ReadMailbox(zax::VoiceMailServer& server,
+                                              const std::string& number) {
+    zax::MailboxRecord r{};
+    zax::SetText(r.Number, number);
+    const ServerStatus status = server.GetMailbox(r);
+    if (status == zax::StatusNoEntry)
+        return std::nullopt; // deleted since it was listed
+    Require(status, "reading mailbox " + number);
+    return r;
 }
 
 Json TakeSnapshot(zax::VoiceMailServer& server, const zax::SystemInfo& info,

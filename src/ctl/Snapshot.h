@@ -13,9 +13,11 @@
 #include "server/VoiceMailServer.h"
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ctl {
 
@@ -40,6 +42,13 @@ std::string StatusText(zax::ServerStatus status);
 
 // How far a long read has come: done of total steps (total may grow).
 using Progress = std::function<void(size_t done, size_t total)>;
+
+// The numbers of every mailbox or group list, in number order.
+std::vector<std::string> EntryNumbers(zax::VoiceMailServer& server, zax::EntryKind kind);
+
+// One mailbox's record; nothing when it was deleted since it was listed.
+std::optional<zax::MailboxRecord> ReadMailbox(zax::VoiceMailServer& server,
+                                              const std::string& number);
 
 // Reads everything readable. Server statuses other than the tables' end
 // statuses throw ServerRefused; a transport failure is dcerpc::RpcError.
