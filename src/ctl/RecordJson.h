@@ -135,7 +135,8 @@ template <class T> void FromJson(const Json& object, T& record, const std::strin
         detail::ValueFromJson(*it, field, where.empty() ? std::string(name) : where + "." + name);
     });
     if (known != object.size()) {
-        for (const auto& [key, value] : object.items()) {
+        for (auto member = object.begin(); member != object.end(); ++member) {
+            const std::string& key = member.key();
             bool found = false;
             zax::VisitFields(record, [&](const auto&, const char* name) {
                 found = found || (key == name && !IsReservedField(name));
