@@ -1,9 +1,9 @@
 // Every server call the program's commands make, failed in turn. The calls
 // are not listed here: each command of the program's own table is first run
-// from the main frame against the demo office by an administrator who
-// accepts every window that comes up, and the procedures it called become
-// the cases. Each case runs the command again with a transport failure at
-// its procedure and checks that the failure shows the network error and
+// from the main frame against the demo office by an administrator who tries
+// each entry button of a list window once and accepts every window that
+// comes up, and the procedures it called become the cases. Each case runs the command again with a
+// transport failure at its procedure and checks that the failure shows the network error and
 // nothing after it, ends the program with 1, leaves the profile (and so the
 // window placement) as it was, and writes nothing more to the server.
 //
@@ -17,6 +17,7 @@
 #include "app/MainFrame.h"
 #include "core/ConfigFile.h"
 #include "gui/Features.h"
+#include "prompts/PromptHooks.h"
 #include "server/Catalogue.h"
 #include "server/Records.h"
 #include "server/RetryProxy.h"
@@ -73,8 +74,24 @@ QAbstractButton* Button(QWidget& window, int id) {
     return nullptr;
 }
 
-// The administrator: presses OK on every window that opens, Close where
-// there is none, and gives up on a window that keeps refusing OK.
+// The buttons of a list window (one that has Close and no OK) that act on
+// its entries: Add, Change, Delete, Properties and the like.
+std::vector<int> EntryButtons(QWidget& window) {
+    std::vector<int> ids;
+    for (auto* button : window.findChildren<QAbstractButton*>()) {
+        const int id = button->property("ctrlId").toInt();
+        if (id == ui::ControlId::Ok)
+            return {};
+        if (id != 0 && id != ui::ControlId::Cancel && id != ui::ControlId::Help &&
+            !button->isCheckable())
+            ids.push_back(id);
+    }
+    return ids;
+}
+
+// The administrator: in a list window presses each of its entry buttons
+// once, then presses OK on every window that opens, Close where there is
+// none, and gives up on a window that keeps refusing OK.
 class AcceptingUser {
 public:
     static constexpr int kOkPresses = 3;
@@ -89,42 +106,59 @@ public:
     bool overran = false;
 
 private:
+    struct Progress {
+        std::vector<int> entryButtons; // still to press
+        int presses = 0;               // of OK or Close
+    };
+
+    // The press waits for the next turn of the loop, so that a window it
+    // opens runs its own loop with this timer free to act on it; it is made
+    // only if the window is still the one the administrator faces then.
     void Act() {
         auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (window == nullptr || !window->isVisible() || pending_)
             return;
+        pending_ = true;
+        QTimer::singleShot(0, &timer_, [this, window = QPointer<QDialog>(window)] {
+            pending_ = false;
+            if (window && window == QApplication::activeModalWidget() && window->isVisible())
+                Press(*window);
+        });
+    }
+
+    void Press(QDialog& window) {
         if (!overran && clock_.elapsed() > kPatienceMs)
             overran = true;
-        int& presses = presses_[window];
-        if (presses == 0) {
-            QObject::connect(window, &QObject::destroyed, &timer_,
-                             [this, window] { presses_.erase(window); });
+        auto [it, first] = progress_.try_emplace(&window);
+        Progress& progress = it->second;
+        if (first) {
+            progress.entryButtons = EntryButtons(window);
+            QObject::connect(&window, &QObject::destroyed, &timer_,
+                             [this, w = &window] { progress_.erase(w); });
         }
-        ++presses;
         QAbstractButton* button = nullptr;
-        if (!overran && presses <= kOkPresses)
-            button = Button(*window, ui::ControlId::Ok);
-        if (presses == kOkPresses + 1 && Button(*window, ui::ControlId::Ok) != nullptr)
-            refusedOk.push_back(window->metaObject()->className());
-        if (button == nullptr && !overran && presses <= kOkPresses + 1)
-            button = Button(*window, ui::ControlId::Cancel);
-        // The press waits for the next turn of the loop, so that a window it
-        // opens runs its own loop with this timer free to act on it.
-        pending_ = true;
-        QTimer::singleShot(
-            0, &timer_,
-            [this, button = QPointer<QAbstractButton>(button), window = QPointer<QDialog>(window)] {
-                pending_ = false;
-                if (button)
-                    button->click();
-                else if (window)
-                    window->reject();
-            });
+        while (button == nullptr && !overran && !progress.entryButtons.empty()) {
+            button = Button(window, progress.entryButtons.front());
+            progress.entryButtons.erase(progress.entryButtons.begin());
+        }
+        if (button == nullptr) {
+            const int presses = ++progress.presses;
+            if (!overran && presses <= kOkPresses)
+                button = Button(window, ui::ControlId::Ok);
+            if (presses == kOkPresses + 1 && Button(window, ui::ControlId::Ok) != nullptr)
+                refusedOk.push_back(window.metaObject()->className());
+            if (button == nullptr && !overran && presses <= kOkPresses + 1)
+                button = Button(window, ui::ControlId::Cancel);
+        }
+        if (button != nullptr)
+            button->click();
+        else
+            window.reject();
     }
 
     QTimer timer_;
     QElapsedTimer clock_;
-    std::map<QWidget*, int> presses_;
+    std::map<QWidget*, Progress> progress_;
     bool pending_ = false;
 };
 
@@ -204,6 +238,8 @@ protected:
         ui::Hooks().endProgram = [&](int code) { run.exitCodes.push_back(code); };
         ui::Hooks().showHelp = [](int) {};
         ui::Hooks().beep = [] {};
+        const prompts::PromptHooks promptHooks = prompts::Hooks();
+        prompts::Hooks().askUpload = [](const QString&) { return prompts::UploadAnswer::No; };
 
         zax::Session session;
         session.server = &sim.server();
@@ -229,6 +265,7 @@ protected:
             run.refusedOk = user.refusedOk;
             run.overran = user.overran;
         }
+        prompts::Hooks() = promptHooks;
         run.calls = sim.recorder().Sequence();
         run.frameClosed = closed;
         run.profileChanged = ReadText(profile_) != profileBefore;
