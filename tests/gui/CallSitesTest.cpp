@@ -2,10 +2,11 @@
 // are not listed here: each command of the program's own table is first run
 // from the main frame against the demo office by an administrator who tries
 // each entry button of a list window once and accepts every window that
-// comes up, and the procedures it called become the cases. Each case runs the command again with a
-// transport failure at its procedure and checks that the failure shows the network error and
-// nothing after it, ends the program with 1, leaves the profile (and so the
-// window placement) as it was, and writes nothing more to the server.
+// comes up, and the procedures it called become the cases. Each case runs
+// the command again with a transport failure at its procedure and checks
+// that the failure shows the network error and nothing after it, ends the
+// program with 1, leaves the profile (and so the window placement) as it
+// was, and writes nothing more to the server.
 //
 // Calls made through the retry proxy are repeated and then shown with their
 // RPC status, and the program goes on; the table marks them and checks that
@@ -198,8 +199,8 @@ protected:
         profile_ = core::ConfigFile().Path();
         std::filesystem::create_directories(profile_.parent_path());
         WriteText(profile_, "[ZAX Manager]\nLanguage=1\nHosts=127.0.0.1\nPrint To=2\n"
-                            "Default Editor=xdg-open\nWindow Left=40\nWindow Top=30\n"
-                            "Window Right=840\nWindow Bottom=630\n");
+                            "Default Editor=xdg-open\nTopLeftx=40\nTopLefty=30\n"
+                            "BottomRightx=840\nBottomRighty=630\n");
     }
     ~CallSitesTest() override {
         QDir::setCurrent(savedCurrent_);
