@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QWidget;
 
@@ -52,6 +53,14 @@ public:
     const CommandEntry* Find(int commandId) const {
         const auto it = entries_.find(commandId);
         return it == entries_.end() ? nullptr : &it->second;
+    }
+    // Every registered command, in ascending order of id.
+    std::vector<int> Ids() const {
+        std::vector<int> ids;
+        ids.reserve(entries_.size());
+        for (const auto& entry : entries_)
+            ids.push_back(entry.first);
+        return ids;
     }
 
 private:

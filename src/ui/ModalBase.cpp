@@ -14,7 +14,14 @@ ModalBase::ModalBase(QWidget* parent) : QDialog(parent) {
 ModalBase::~ModalBase() = default;
 
 int ModalBase::Run() {
-    return Load() ? DoModal() : kCancel;
+    const int result = Load() ? DoModal() : kCancel;
+    // A window opened from another one ends its owner too once the program
+    // is ending, so that no window stays open to act on after the failure.
+    if (ProgramIsEnding()) {
+        if (auto* owner = qobject_cast<ModalBase*>(parentWidget()))
+            owner->EndDialog(kCancel);
+    }
+    return result;
 }
 
 int ModalBase::DoModal() {

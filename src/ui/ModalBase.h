@@ -25,6 +25,7 @@ public:
     ~ModalBase() override;
 
     // Load, then DoModal; Cancel (without showing) when the load failed.
+    // When the program is ending, the window it was opened from ends too.
     int Run();
     // Runs the window modally and returns the code it ended with.
     int DoModal();

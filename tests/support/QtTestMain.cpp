@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -28,7 +29,8 @@ void FailOnWarning(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 int main(int argc, char** argv) {
     const char* tmp = std::getenv("TMPDIR");
-    std::string runtime = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zax-ui-test-XXXXXX";
+    std::string runtime =
+        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zax-ui-test-XXXXXX";
     if (mkdtemp(runtime.data()) != nullptr) {
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1); // mkdtemp creates it 0700
     }
@@ -42,12 +44,20 @@ int main(int argc, char** argv) {
     QDir::setCurrent(QStringLiteral(ZAX_BIN_DIR));
     qInstallMessageHandler(FailOnWarning);
 
+    // A window counts as left open when the same one is still the active
+    // modal window a whole period later: a test that merely has one open
+    // at the moment of a check (one running for longer than a period) is
+    // left alone.
     QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QPointer<QWidget> seen;
+    QObject::connect(&watchdog, &QTimer::timeout, [&seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal == seen) {
             ADD_FAILURE() << "a modal window was left open: " << modal->windowTitle().toStdString();
             modal->close();
+            modal = nullptr;
         }
+        seen = modal;
     });
     watchdog.start(5000);
     const int rc = RUN_ALL_TESTS();

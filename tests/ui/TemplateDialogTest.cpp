@@ -1,5 +1,6 @@
 #include "SampleDialog.h"
 
+#include "dcerpc/RpcError.h"
 #include "ui/LanguageModule.h"
 #include "ui/Messages.h"
 #include "ui/SortedListBox.h"
@@ -128,6 +129,42 @@ TEST_F(TemplateDialogTest, RunShowsNothingWhenTheLoadFails) {
     CannotLoad dialog;
     EXPECT_EQ(dialog.Run(), ControlId::Cancel);
     EXPECT_FALSE(dialog.shown);
+}
+
+// Its reading loses the connection.
+class LosesTheConnection : public SampleDialog {
+public:
+    using SampleDialog::SampleDialog;
+
+protected:
+    bool Load() override {
+        return CallServer([]() -> std::uint16_t {
+                   throw dcerpc::RpcError(dcerpc::RpcStatus::CallFailed, "connection lost");
+               })
+            .Succeeded();
+    }
+};
+
+TEST_F(TemplateDialogTest, AWindowOpenedFromAnotherEndsItsOwnerWhenTheProgramIsEnding) {
+    Hooks().endProgram = [](int) {};
+    SampleDialog owner;
+    int nested = 0;
+    QTimer::singleShot(0, &owner, [&] {
+        SampleDialog cancelled(&owner);
+        QTimer::singleShot(0, &cancelled, [&] { cancelled.EndDialog(ControlId::Cancel); });
+        cancelled.Run();
+        EXPECT_TRUE(owner.isVisible()); // a plain Cancel leaves the owner open
+        nested = LosesTheConnection(&owner).Run();
+    });
+    bool hung = false;
+    QTimer::singleShot(3000, &owner, [&] {
+        hung = true;
+        owner.EndDialog(ControlId::Ok);
+    });
+    EXPECT_EQ(owner.Run(), ControlId::Cancel);
+    EXPECT_EQ(nested, ControlId::Cancel);
+    EXPECT_FALSE(hung);
+    EXPECT_EQ(messages, QStringList{"Network Error - terminating ZAX Manager"});
 }
 
 TEST_F(TemplateDialogTest, CancelCloseBoxAndHelp) {
