@@ -268,8 +268,8 @@ int Snapshot(const Options& o, const std::string& password) {
                 o.servers.size() == 1
                     ? std::filesystem::path(*o.prompts)
                     : std::filesystem::path(*o.prompts) / FileNameFor(o.servers[i]);
-            const size_t saved =
-                ctl::SavePrompts(c.Server(), mailboxes, dir, progress.For(i, o.servers[i]));
+            const size_t saved = ctl::SavePrompts(c.Server(), mailboxes, dir,
+                                                  progress.For(i, o.servers[i] + " recordings"));
             report << saved << " recordings written to " << dir.string() << '\n';
         }
         return true;

@@ -81,7 +81,10 @@ public:
         s["format"] = SnapshotFormat;
         s["version"] = SnapshotVersion;
         s["system"] = SystemJson();
-        total_ = 12;
+        // The mailboxes are listed first, so that the progress shown knows
+        // from the start how far there is to go.
+        mailboxNumbers_ = EntryNumbers(server_, zax::EntryKind::Mailbox);
+        total_ = kSectionSteps + mailboxNumbers_.size();
         s["systemParameters"] =
             Record<zax::SystemParameters>("systemParameters", [&](zax::SystemParameters& r) {
                 return server_.GetSystemParameters(r);
@@ -116,6 +119,7 @@ public:
         s["translations"] = Translations();
         if (info_.CentrexAvailable)
             s["centrexRestrictions"] = Centrex();
+        done_ = total_ - 1;
         Step();
         return s;
     }
@@ -213,8 +217,7 @@ private:
     }
 
     Json Mailboxes() {
-        const std::vector<std::string> numbers = EntryNumbers(server_, zax::EntryKind::Mailbox);
-        total_ += numbers.size();
+        const std::vector<std::string>& numbers = mailboxNumbers_;
         Json mailboxes = Json::object();
         for (const std::string& number : numbers) {
             const std::optional<zax::MailboxRecord> r = ReadMailbox(server_, number);
@@ -315,6 +318,9 @@ private:
     zax::VoiceMailServer& server_;
     const zax::SystemInfo& info_;
     const Progress& progress_;
+    // One step per section read, the last one the end of the whole.
+    static constexpr size_t kSectionSteps = 18;
+    std::vector<std::string> mailboxNumbers_;
     size_t done_ = 0;
     size_t total_ = 0;
 };
