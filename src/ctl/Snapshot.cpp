@@ -81,10 +81,12 @@ public:
         s["format"] = SnapshotFormat;
         s["version"] = SnapshotVersion;
         s["system"] = SystemJson();
-        // The mailboxes are listed first, so that the progress shown knows
-        // from the start how far there is to go.
+        // The mailboxes and group lists are listed first, so that the
+        // progress shown knows from the start how far there is to go.
         mailboxNumbers_ = EntryNumbers(server_, zax::EntryKind::Mailbox);
-        total_ = kSectionSteps + mailboxNumbers_.size();
+        if (info_.GroupListsEnabled)
+            listNumbers_ = EntryNumbers(server_, zax::EntryKind::GroupList);
+        total_ = kSectionSteps + mailboxNumbers_.size() + listNumbers_.size();
         s["systemParameters"] =
             Record<zax::SystemParameters>("systemParameters", [&](zax::SystemParameters& r) {
                 return server_.GetSystemParameters(r);
@@ -125,8 +127,7 @@ public:
     }
 
 private:
-    void Step(size_t more = 0) {
-        total_ += more;
+    void Step() {
         ++done_;
         if (progress_)
             progress_(std::min(done_, total_), total_);
@@ -233,8 +234,7 @@ private:
     }
 
     Json GroupLists() {
-        const std::vector<std::string> numbers = EntryNumbers(server_, zax::EntryKind::GroupList);
-        total_ += numbers.size();
+        const std::vector<std::string>& numbers = listNumbers_;
         Json lists = Json::object();
         for (const std::string& number : numbers) {
             zax::GroupListRecord header{};
@@ -321,6 +321,7 @@ private:
     // One step per section read, the last one the end of the whole.
     static constexpr size_t kSectionSteps = 18;
     std::vector<std::string> mailboxNumbers_;
+    std::vector<std::string> listNumbers_;
     size_t done_ = 0;
     size_t total_ = 0;
 };
