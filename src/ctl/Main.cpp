@@ -10,9 +10,12 @@
 #include "ctl/SnapshotDiff.h"
 #include "dcerpc/RpcError.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <sstream>
@@ -353,7 +356,7 @@ int Import(const Options& o, const std::string& password) {
             held[zax::GetText(r.Number)] = r;
         for (const ctl::ImportRow& row : plan.rows) {
             const std::string number = zax::GetText(row.record.Number);
-            if (row.exists && std::memcmp(&held[number], &row.record, sizeof row.record) == 0) {
+            if (row.exists && ctl::ToJson(held[number]) == ctl::ToJson(row.record)) {
                 ++unchanged;
                 continue;
             }
