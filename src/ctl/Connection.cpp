@@ -1,5 +1,6 @@
 #include "ctl/Connection.h"
 
+#include "core/HostName.h"
 #include "dcerpc/RpcError.h"
 #include "server/ServerStatuses.h"
 #include "server/Session.h"
@@ -27,9 +28,15 @@ ServerTarget ParseServerTarget(const std::string& text) {
 
 ServerConnection::ServerConnection(const ServerTarget& target, const std::string& password) {
     const std::string endpoint = target.port ? std::to_string(target.port) : "";
+    // A name is looked up as the log-in dialog looks it up; the binding
+    // takes the dotted address.
+    const core::ResolvedServer resolved = core::ResolveServerAddress(target.host);
+    if (resolved.code != core::FieldValid)
+        throw ConnectError("\"" + target.host +
+                           "\" is not a server name or address that can be found");
     uint32_t status = 0;
-    binding_ = zax::ServerBinding::FromString("ncacn_ip_tcp:" + target.host + "[" + endpoint + "]",
-                                              status);
+    binding_ = zax::ServerBinding::FromString(
+        "ncacn_ip_tcp:" + resolved.address + "[" + endpoint + "]", status);
     if (!binding_)
         throw ConnectError("\"" + target.text + "\" is not a server name or address");
     server_ = std::make_unique<zax::RpcVoiceMailServer>(*binding_);

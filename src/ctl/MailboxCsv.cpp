@@ -110,8 +110,8 @@ bool IsValidName(const std::string& name) {
     return part(last) && part(first) && !(last.empty() && first.empty());
 }
 
-bool IsOptionalMailboxNumber(const char* text, int length) {
-    return *text == '\0' || core::CheckMailboxNumber(text, length) == core::FieldValid;
+bool IsOptionalMailboxNumber(const std::string& text, int length) {
+    return text.empty() || core::CheckMailboxNumber(text, length) == core::FieldValid;
 }
 
 struct RowCheck {
@@ -125,7 +125,8 @@ const std::vector<RowCheck>& RowChecks() {
     static const std::vector<RowCheck> checks = {
         {"Number", "Invalid mailbox number",
          [](const MailboxRecord& r, const zax::SystemInfo& i) {
-             return core::CheckMailboxNumber(r.Number, i.ExtensionLength) == core::FieldValid;
+             return core::CheckMailboxNumber(zax::GetText(r.Number), i.ExtensionLength) ==
+                    core::FieldValid;
          }},
         {"Name", "Invalid name (LAST,FIRST: letters, digits, ' - _, 16 characters at most)",
          [](const MailboxRecord& r, const zax::SystemInfo&) {
@@ -142,15 +143,15 @@ const std::vector<RowCheck>& RowChecks() {
          }},
         {"Extension", "Invalid extension",
          [](const MailboxRecord& r, const zax::SystemInfo& i) {
-             return IsOptionalMailboxNumber(r.Extension, i.ExtensionLength);
+             return IsOptionalMailboxNumber(zax::GetText(r.Extension), i.ExtensionLength);
          }},
         {"AlternateExtension1", "Invalid alternate extension",
          [](const MailboxRecord& r, const zax::SystemInfo& i) {
-             return IsOptionalMailboxNumber(r.AlternateExtension1, i.ExtensionLength);
+             return IsOptionalMailboxNumber(zax::GetText(r.AlternateExtension1), i.ExtensionLength);
          }},
         {"AlternateExtension2", "Invalid alternate extension",
          [](const MailboxRecord& r, const zax::SystemInfo& i) {
-             return IsOptionalMailboxNumber(r.AlternateExtension2, i.ExtensionLength);
+             return IsOptionalMailboxNumber(zax::GetText(r.AlternateExtension2), i.ExtensionLength);
          }},
         {"FaxLine", "Invalid line number",
          [](const MailboxRecord& r, const zax::SystemInfo& i) {
@@ -191,12 +192,14 @@ const std::vector<RowCheck>& RowChecks() {
              std::string dialled;
              return r.RemotePhoneNumber[0] == '\0'
                         ? r.Type != static_cast<int16_t>(MailboxType::Amis)
-                        : core::CheckDialString(r.RemotePhoneNumber, dialled) == core::FieldValid;
+                        : core::CheckDialString(zax::GetText(r.RemotePhoneNumber), dialled) ==
+                              core::FieldValid;
          }},
         {"SitePrefix", "Invalid site prefix",
          [](const MailboxRecord& r, const zax::SystemInfo&) {
-             return r.SitePrefix[0] == '\0' ? r.Type != static_cast<int16_t>(MailboxType::Network)
-                                            : core::CheckDigits(r.SitePrefix) == core::FieldValid;
+             return r.SitePrefix[0] == '\0'
+                        ? r.Type != static_cast<int16_t>(MailboxType::Network)
+                        : core::CheckDigits(zax::GetText(r.SitePrefix)) == core::FieldValid;
          }},
         {"RemoteMailbox", "Invalid remote mailbox number",
          [](const MailboxRecord& r, const zax::SystemInfo&) {
@@ -205,17 +208,18 @@ const std::vector<RowCheck>& RowChecks() {
              uint16_t unused = 0;
              return r.RemoteMailbox[0] == '\0'
                         ? !needed
-                        : core::CheckNumberField(r.RemoteMailbox, 1, 16, false, 0, 0, unused) ==
-                              core::FieldValid;
+                        : core::CheckNumberField(zax::GetText(r.RemoteMailbox), 1, 16, false, 0, 0,
+                                                 unused) == core::FieldValid;
          }},
         {"ExtendedName", "Invalid extended name",
          [](const MailboxRecord& r, const zax::SystemInfo&) {
              return r.ExtendedName[0] == '\0' ||
-                    core::CheckWords(r.ExtendedName, 1, 40) == core::FieldValid;
+                    core::CheckWords(zax::GetText(r.ExtendedName), 1, 40) == core::FieldValid;
          }},
         {"Alias", "Invalid alias",
          [](const MailboxRecord& r, const zax::SystemInfo&) {
-             return r.Alias[0] == '\0' || core::CheckWords(r.Alias, 1, 40) == core::FieldValid;
+             return r.Alias[0] == '\0' ||
+                    core::CheckWords(zax::GetText(r.Alias), 1, 40) == core::FieldValid;
          }},
     };
     return checks;

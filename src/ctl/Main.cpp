@@ -10,6 +10,7 @@
 #include "ctl/SnapshotDiff.h"
 #include "dcerpc/RpcError.h"
 
+#include <atomic>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -283,30 +284,35 @@ int Restore(const Options& o, const std::string& password) {
     if (o.files.size() != 1)
         throw UsageError("restore needs one snapshot file");
     const ctl::Json wanted = ReadJsonFile(o.files[0]);
-    return RunOnServers(o, password, [&](ctl::ServerConnection& c, std::ostream& report, size_t) {
-        const ctl::Json current = ctl::TakeSnapshot(c.Server(), c.Info());
-        std::vector<ctl::RestoreStep> plan;
-        try {
-            plan = ctl::PlanRestore(c.Server(), current, wanted);
-        } catch (const ctl::RecordJsonError& e) {
-            report << o.files[0] << ": " << e.what() << " (nothing was written)\n";
-            return false;
-        }
-        if (plan.empty()) {
-            report << "Nothing to do: the server already holds this configuration.\n";
-            return true;
-        }
-        if (o.dryRun) {
-            for (const auto& step : plan)
-                report << step.text << '\n';
-            report << plan.size() << " changes would be written (dry run: nothing was written).\n";
-            return true;
-        }
-        const ctl::RestoreOutcome outcome = ctl::ApplyRestore(plan, report);
-        report << outcome.applied << " written, " << outcome.refused << " refused, "
-               << outcome.skipped << " skipped.\n";
-        return outcome.Complete();
-    });
+    std::atomic<bool> unusable = false;
+    const int code =
+        RunOnServers(o, password, [&](ctl::ServerConnection& c, std::ostream& report, size_t) {
+            const ctl::Json current = ctl::TakeSnapshot(c.Server(), c.Info());
+            std::vector<ctl::RestoreStep> plan;
+            try {
+                plan = ctl::PlanRestore(c.Server(), current, wanted);
+            } catch (const ctl::RecordJsonError& e) {
+                report << o.files[0] << ": " << e.what() << " (nothing was written)\n";
+                unusable = true;
+                return false;
+            }
+            if (plan.empty()) {
+                report << "Nothing to do: the server already holds this configuration.\n";
+                return true;
+            }
+            if (o.dryRun) {
+                for (const auto& step : plan)
+                    report << step.text << '\n';
+                report << plan.size()
+                       << " changes would be written (dry run: nothing was written).\n";
+                return true;
+            }
+            const ctl::RestoreOutcome outcome = ctl::ApplyRestore(plan, report);
+            report << outcome.applied << " written, " << outcome.refused << " refused, "
+                   << outcome.skipped << " skipped.\n";
+            return outcome.Complete();
+        });
+    return unusable ? 2 : code;
 }
 
 int Diff(const Options& o) {

@@ -10,6 +10,9 @@ namespace ctl {
 namespace {
 
 constexpr int32_t kChunk = zax::VoiceChunkSize;
+// Far more than any recording (an hour of SBC is under 30 MB): a server that
+// keeps sending full chunks past it is not sending a recording.
+constexpr int64_t kMaxRecordingBytes = int64_t{256} << 20;
 
 struct Transfer {
     std::function<uint32_t(int32_t& recorded)> query;
@@ -30,22 +33,25 @@ bool Save(const Transfer& t, const std::filesystem::path& path, const std::strin
     Require32(t.query(recorded), "asking whether " + what + " is recorded");
     if (recorded == 0)
         return false;
+    zax::TransferHandle handle{};
+    Require32(t.open(handle), "opening " + what);
     std::filesystem::create_directories(path.parent_path());
     const std::filesystem::path part = path.string() + ".part";
     std::ofstream out(part, std::ios::binary | std::ios::trunc);
-    if (!out)
+    if (!out) {
+        (void)t.close(handle);
         throw std::runtime_error("cannot write " + part.string());
-    zax::TransferHandle handle{};
-    Require32(t.open(handle), "opening " + what);
+    }
     std::vector<uint8_t> chunk(kChunk);
     uint32_t status = 0;
-    for (;;) {
+    for (int64_t total = 0;;) {
         int32_t length = 0;
         status = t.read(handle, length, chunk);
         if (status != 0)
             break;
-        if (length < 0 || length > kChunk) {
-            status = 1728; // the reply does not fit what was asked for
+        total += length;
+        if (length < 0 || length > kChunk || total > kMaxRecordingBytes) {
+            status = 1728; // the reply does not fit what was asked for, or never ends
             break;
         }
         out.write(reinterpret_cast<const char*>(chunk.data()), length);

@@ -71,6 +71,9 @@ template <class T> void ValueFromJson(const Json& json, T& value, const std::str
     if constexpr (std::is_integral_v<T>) {
         if (!json.is_number_integer())
             throw RecordJsonError(where + ": a whole number is expected");
+        if (json.is_number_unsigned() &&
+            json.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int64_t>::max()))
+            throw RecordJsonError(where + ": " + json.dump() + " is out of range");
         const auto n = json.get<int64_t>();
         if (n < static_cast<int64_t>(std::numeric_limits<T>::min()) ||
             n > static_cast<int64_t>(std::numeric_limits<T>::max()))

@@ -4,6 +4,7 @@
 #include "ctl/SnapshotDiff.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <set>
 #include <string_view>
@@ -84,6 +85,19 @@ template <class R> R Overlay(R base, const Json& wanted, const std::string& wher
     return base;
 }
 
+// A table's key into its record's field: refused when it is longer than
+// the field, never cut (a cut key would name another object). A key that
+// fills the field goes as the server sent it, without a terminator.
+template <size_t N> void SetKey(char (&field)[N], const std::string& key) {
+    const std::string bytes = Utf8ToLatin1(key);
+    if (bytes.size() > N || bytes.find('\0') != std::string::npos)
+        throw RecordJsonError("\"" + key + "\": longer than " + std::to_string(N) +
+                              " characters, the most this key holds");
+    zax::SetText(field, bytes);
+    if (bytes.size() == N)
+        std::memcpy(field, bytes.data(), N);
+}
+
 template <size_t N> zax::Chars<N> CharsOf(const std::string& utf8) {
     const std::string bytes = Utf8ToLatin1(utf8);
     if (bytes.size() >= N)
@@ -94,10 +108,79 @@ template <size_t N> zax::Chars<N> CharsOf(const std::string& utf8) {
     return chars;
 }
 
+// `wanted` filled in from `have` where it is silent, in `have`'s order: a
+// record or entry that leaves fields out keeps the server's values for them,
+// so a partial snapshot neither zeroes fields nor reads as a change on every
+// run, and a hand-written file whose fields come in another order compares
+// equal to the server's.
+Json Completed(const Json& wanted, const Json& have) {
+    if (wanted.is_object() && have.is_object()) {
+        Json out = Json::object();
+        for (auto it = have.begin(); it != have.end(); ++it) {
+            const auto w = wanted.find(it.key());
+            AppendMember(out, it.key(), w == wanted.end() ? it.value() : Completed(*w, it.value()));
+        }
+        for (auto it = wanted.begin(); it != wanted.end(); ++it)
+            if (!have.contains(it.key()))
+                AppendMember(out, it.key(), it.value()); // refused later, by name
+        return out;
+    }
+    if (wanted.is_array() && have.is_array() && wanted.size() == have.size()) {
+        Json out = Json::array();
+        for (size_t i = 0; i < wanted.size(); ++i)
+            out.push_back(Completed(wanted[i], have[i]));
+        return out;
+    }
+    return wanted;
+}
+
+// Sections of one record each, and sections that are tables of them.
+constexpr std::string_view kRecordSections[] = {
+    "systemParameters",  "operator",     "fax",       "networking", "blockingPeriods",
+    "dialingParameters", "voiceDialing", "attendant", "lines",      "greetingTables",
+    "classesOfService"};
+constexpr std::string_view kKeyedSections[] = {"sites", "mailboxes", "groupLists", "clid"};
+
+Json Effective(const Json& current, const Json& wanted) {
+    Json out = wanted;
+    for (auto it = out.begin(); it != out.end(); ++it) {
+        const std::string& section = it.key();
+        if (!current.contains(section))
+            continue;
+        const Json& have = current[section];
+        if (std::find(std::begin(kRecordSections), std::end(kRecordSections), section) !=
+            std::end(kRecordSections)) {
+            it.value() = Completed(it.value(), have);
+        } else if (std::find(std::begin(kKeyedSections), std::end(kKeyedSections), section) !=
+                       std::end(kKeyedSections) &&
+                   it.value().is_object() && have.is_object()) {
+            const Keyed held(have);
+            for (auto entry = it.value().begin(); entry != it.value().end(); ++entry) {
+                if (!held.contains(entry.key()))
+                    continue;
+                if (section != "groupLists") {
+                    entry.value() = Completed(entry.value(), held[entry.key()]);
+                    continue;
+                }
+                // Members are a set, never filled in member by member: a
+                // list that names none keeps the server's.
+                const Json& list = entry.value();
+                if (!list.is_object())
+                    continue; // refused by name later
+                Json completed = held[entry.key()];
+                for (auto field = list.begin(); field != list.end(); ++field)
+                    completed[field.key()] = field.value();
+                entry.value() = std::move(completed);
+            }
+        }
+    }
+    return out;
+}
+
 class Planner {
 public:
     Planner(VoiceMailServer& server, const Json& current, const Json& wanted)
-        : server_(server), current_(current), wanted_(wanted) {}
+        : server_(server), current_(current), wanted_(Effective(current, wanted)) {}
 
     std::vector<RestoreStep> Plan() {
         Parameters();
@@ -202,6 +285,8 @@ private:
         if (want.is_null())
             return;
         const Json& have = Section(current_, "attendant");
+        if (!want.is_object())
+            throw RecordJsonError("attendant: an object is expected");
         const auto byte = [&](const char* name) -> uint8_t {
             const Json& v = want.contains(name) ? want[name] : have.value(name, Json(0));
             if (!v.is_number_integer() || v.get<int64_t>() < 0 || v.get<int64_t>() > 255)
@@ -232,10 +317,8 @@ private:
             if (changes.empty())
                 continue;
             const auto number = static_cast<int16_t>(i + 1);
-            Add(
-                ObjectLabel(section) + " " + std::to_string(number) + ": " + changes,
-                [write, number, want = want[i], where] { return write(number, want, where); },
-                ObjectLabel(section) + " " + std::to_string(number));
+            Add(ObjectLabel(section) + " " + std::to_string(number) + ": " + changes,
+                [write, number, want = want[i], where] { return write(number, want, where); });
         }
     }
 
@@ -315,7 +398,7 @@ private:
         }
         for (const std::string& key : c.added) {
             zax::NetworkSite site = Overlay(zax::NetworkSite{}, want[key], "sites." + key);
-            zax::SetText(site.SitePrefix, Utf8ToLatin1(key));
+            SetKey(site.SitePrefix, key);
             Add(
                 "site " + key + ": add", [&server = server_, site] { return server.AddSite(site); },
                 "site " + key);
@@ -323,18 +406,15 @@ private:
         for (const std::string& key : c.changed) {
             const Json w = want[key];
             (void)Overlay(zax::NetworkSite{}, w, "sites." + key);
-            Add(
-                "site " + key + ": " + DescribeChanges(have[key], w),
-                [&server = server_, w, key] {
-                    zax::NetworkSite site{};
-                    zax::SetText(site.SitePrefix, Utf8ToLatin1(key));
-                    if (const ServerStatus status = server.GetSite(site); status != 0)
-                        return status;
-                    site = Overlay(site, w, "sites." + key);
-                    zax::SetText(site.SitePrefix, Utf8ToLatin1(key));
-                    return server.ChangeSite(site);
-                },
-                "site " + key);
+            Add("site " + key + ": " + DescribeChanges(have[key], w), [&server = server_, w, key] {
+                zax::NetworkSite site{};
+                SetKey(site.SitePrefix, key);
+                if (const ServerStatus status = server.GetSite(site); status != 0)
+                    return status;
+                site = Overlay(site, w, "sites." + key);
+                SetKey(site.SitePrefix, key);
+                return server.ChangeSite(site);
+            });
         }
     }
 
@@ -353,7 +433,7 @@ private:
         if (removals) {
             for (const std::string& key : c.removed) {
                 zax::MailboxRecord record{};
-                zax::SetText(record.Number, Utf8ToLatin1(key));
+                SetKey(record.Number, key);
                 Add("mailbox " + key + ": delete",
                     [&server = server_, record] { return server.DeleteMailbox(record); });
             }
@@ -362,7 +442,7 @@ private:
         for (const std::string& key : c.added) {
             zax::MailboxRecord record =
                 Overlay(zax::MailboxRecord{}, want[key], "mailboxes." + key);
-            zax::SetText(record.Number, Utf8ToLatin1(key));
+            SetKey(record.Number, key);
             Add(
                 "mailbox " + key + ": add",
                 [&server = server_, record] { return server.AddMailbox(record); }, "mailbox " + key,
@@ -375,32 +455,54 @@ private:
                 "mailbox " + key + ": " + DescribeChanges(have[key], w),
                 [&server = server_, w, key] {
                     zax::MailboxRecord record{};
-                    zax::SetText(record.Number, Utf8ToLatin1(key));
+                    SetKey(record.Number, key);
                     if (const ServerStatus status = server.GetMailbox(record); status != 0)
                         return status;
                     record = Overlay(record, w, "mailboxes." + key);
-                    zax::SetText(record.Number, Utf8ToLatin1(key));
+                    SetKey(record.Number, key);
                     return server.ChangeMailbox(record, 0);
                 },
-                "mailbox " + key, MailboxNeeds(w));
+                {}, MailboxNeeds(w));
         }
     }
 
+    // A group list of the snapshot: its name, kind and members, nothing
+    // else, so a misspelt "Members" is refused rather than read as a list
+    // without members.
+    static void CheckGroupList(const std::string& key, const Json& list) {
+        const std::string where = "groupLists." + key;
+        if (!list.is_object())
+            throw RecordJsonError(where + ": an object is expected");
+        for (auto it = list.begin(); it != list.end(); ++it)
+            if (it.key() != "ListName" && it.key() != "Kind" && it.key() != "Members")
+                throw RecordJsonError(where + "." + it.key() + ": no such field");
+        if (list.contains("Members") && !list["Members"].is_array())
+            throw RecordJsonError(where + ".Members: a list of members is expected");
+        if (list.contains("Kind") && !list["Kind"].is_number_integer())
+            throw RecordJsonError(where + ".Kind: a whole number is expected");
+    }
+
+    static int KindOf(const Json& list) {
+        return list.contains("Kind") ? list["Kind"].get<int>() : 0;
+    }
+
     zax::GroupListRecord Header(const std::string& key, const Json& list) const {
+        CheckGroupList(key, list);
         zax::GroupListRecord header{};
-        zax::SetText(header.ListNumber, Utf8ToLatin1(key));
-        const Json name = list.value("ListName", Json(""));
-        const Json kind = list.value("Kind", Json(0));
-        header = Overlay(header, Json{{"ListName", name}, {"Kind", kind}}, "groupLists." + key);
-        return header;
+        SetKey(header.ListNumber, key);
+        Json fields = Json::object();
+        for (const char* name : {"ListName", "Kind"})
+            if (list.contains(name))
+                fields[name] = list[name];
+        return Overlay(header, fields, "groupLists." + key);
     }
 
     zax::GroupListRecord Member(const std::string& key, const Json& list,
                                 const Json& member) const {
         zax::GroupListRecord record =
             Overlay(zax::GroupListRecord{}, member, "groupLists." + key + ".Members");
-        zax::SetText(record.ListNumber, Utf8ToLatin1(key));
-        record.Kind = static_cast<int16_t>(list.value("Kind", 0));
+        SetKey(record.ListNumber, key);
+        record.Kind = static_cast<int16_t>(KindOf(list));
         return record;
     }
 
@@ -434,7 +536,8 @@ private:
                 [&server = server_, header] { return server.DeleteGroupList(header); });
         }
         for (const std::string& key : c.changed) {
-            if (have[key].value("Kind", 0) != want[key].value("Kind", 0)) {
+            CheckGroupList(key, want[key]);
+            if (KindOf(have[key]) != KindOf(want[key])) {
                 // A list cannot change its kind: it goes and comes back.
                 const zax::GroupListRecord header = Header(key, have[key]);
                 Add("group list " + key + ": delete (its kind changes)",
@@ -456,17 +559,16 @@ private:
         std::vector<std::string> added = c.added;
         for (const std::string& key : c.changed) {
             const Json& list = want[key];
-            if (have[key].value("Kind", 0) != list.value("Kind", 0)) {
+            CheckGroupList(key, list);
+            if (KindOf(have[key]) != KindOf(list)) {
                 added.push_back(key);
                 continue;
             }
-            if (have[key].value("ListName", Json()) != list.value("ListName", Json())) {
+            if (list.contains("ListName") && have[key]["ListName"] != list["ListName"]) {
                 const zax::GroupListRecord header = Header(key, list);
-                Add(
-                    "group list " + key + ": ListName " + have[key]["ListName"].dump() + " → " +
-                        list.value("ListName", Json("")).dump(),
-                    [&server = server_, header] { return server.ChangeGroupList(header); },
-                    "group list " + key);
+                Add("group list " + key + ": ListName " + have[key]["ListName"].dump() + " → " +
+                        list["ListName"].dump(),
+                    [&server = server_, header] { return server.ChangeGroupList(header); });
             }
             for (const Json& m : Without(Members(key, list), Members(key, have[key])))
                 AddMember(key, list, m);
@@ -487,8 +589,8 @@ private:
     void AddMember(const std::string& key, const Json& list, const Json& m) {
         const zax::GroupListRecord record = Member(key, list, m);
         std::vector<std::string> needs = {"group list " + key};
-        if (const std::string mailbox = m.value("MemberMailbox", std::string()); !mailbox.empty())
-            needs.push_back("mailbox " + mailbox);
+        if (const std::string mailbox = zax::GetText(record.MemberMailbox); !mailbox.empty())
+            needs.push_back("mailbox " + Latin1ToUtf8(mailbox));
         Add(
             "group list " + key + ": add member " + m.dump(),
             [&server = server_, record] { return server.AddGroupMember(record); }, {}, needs);
@@ -510,7 +612,7 @@ private:
         const Keyed have(Section(current_, "clid"));
         const auto put = [&](const std::string& key, uint8_t add, std::string text) {
             zax::ClidEntry entry = Overlay(zax::ClidEntry{}, want[key], "clid." + key);
-            zax::SetText(entry.PhoneNumber, Utf8ToLatin1(key));
+            SetKey(entry.PhoneNumber, key);
             std::vector<std::string> needs;
             if (const std::string mailbox = zax::GetText(entry.Mailbox); !mailbox.empty())
                 needs.push_back("mailbox " + Latin1ToUtf8(mailbox));
@@ -590,7 +692,7 @@ private:
 
     VoiceMailServer& server_;
     const Json& current_;
-    const Json& wanted_;
+    const Json wanted_;
     std::vector<RestoreStep> plan_;
     std::set<std::string> planned_;
 };
@@ -600,31 +702,55 @@ private:
 std::vector<RestoreStep> PlanRestore(VoiceMailServer& server, const Json& current,
                                      const Json& wanted) {
     CheckSnapshotFormat(wanted);
-    return Planner(server, current, wanted).Plan();
+    try {
+        return Planner(server, current, wanted).Plan();
+    } catch (const Json::exception& e) {
+        // A value of the wrong kind where the checks above did not look.
+        throw RecordJsonError(e.what());
+    }
 }
 
 RestoreOutcome ApplyRestore(const std::vector<RestoreStep>& plan, std::ostream& out) {
     RestoreOutcome outcome;
-    std::set<std::string> failed;
-    for (const RestoreStep& step : plan) {
-        const auto missing = std::find_if(step.needs.begin(), step.needs.end(),
-                                          [&](const std::string& n) { return failed.contains(n); });
-        if (missing != step.needs.end()) {
-            out << step.text << "\n  skipped: " << *missing << " was not written\n";
-            ++outcome.skipped;
+    // One pass over the steps given; returns those refused or skipped.
+    const auto pass = [&](const std::vector<size_t>& steps) {
+        std::vector<size_t> notDone;
+        std::set<std::string> failed;
+        outcome.refused = outcome.skipped = 0;
+        for (const size_t i : steps) {
+            const RestoreStep& step = plan[i];
+            const auto missing =
+                std::find_if(step.needs.begin(), step.needs.end(),
+                             [&](const std::string& n) { return failed.contains(n); });
+            if (missing != step.needs.end()) {
+                out << step.text << "\n  skipped: " << *missing << " was not written\n";
+                ++outcome.skipped;
+            } else {
+                out << step.text << '\n';
+                const ServerStatus status = step.write();
+                if (status == 0) {
+                    ++outcome.applied;
+                    continue;
+                }
+                out << "  refused: status " << status << " (" << StatusText(status) << ")\n";
+                ++outcome.refused;
+            }
+            notDone.push_back(i);
             if (!step.provides.empty())
                 failed.insert(step.provides);
-            continue;
         }
-        out << step.text << '\n';
-        if (const ServerStatus status = step.write(); status != 0) {
-            out << "  refused: status " << status << " (" << StatusText(status) << ")\n";
-            ++outcome.refused;
-            if (!step.provides.empty())
-                failed.insert(step.provides);
-        } else {
-            ++outcome.applied;
-        }
+        return notDone;
+    };
+    std::vector<size_t> all(plan.size());
+    for (size_t i = 0; i < plan.size(); ++i)
+        all[i] = i;
+    const std::vector<size_t> notDone = pass(all);
+    // An add may have been refused for what a later step removed (an
+    // extension a deleted mailbox held, a site prefix it overlapped, a full
+    // table): what was refused or skipped is tried once more, in order.
+    if (!notDone.empty() && notDone.size() < plan.size()) {
+        out << "Trying again what was refused or skipped, now that the rest is written:\n";
+        pass(notDone);
     }
     return outcome;
 }

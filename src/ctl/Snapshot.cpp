@@ -239,7 +239,13 @@ private:
         for (const std::string& number : numbers) {
             zax::GroupListRecord header{};
             zax::SetText(header.ListNumber, number);
-            Require(server_.GetGroupList(header), "reading group list " + number);
+            if (const ServerStatus status = server_.GetGroupList(header);
+                status == zax::StatusNoEntry) {
+                Step();
+                continue; // deleted since it was listed
+            } else {
+                Require(status, "reading group list " + number);
+            }
             std::vector<Json> members;
             Require(zax::Enumerate<zax::GroupListRecord>(
                         [&](zax::GroupListRecord& r) {
@@ -373,11 +379,13 @@ Json TakeSnapshot(zax::VoiceMailServer& server, const zax::SystemInfo& info,
 }
 
 void CheckSnapshotFormat(const Json& snapshot) {
-    if (!snapshot.is_object() || snapshot.value("format", std::string()) != SnapshotFormat)
+    const auto format = snapshot.is_object() ? snapshot.find("format") : snapshot.end();
+    if (format == snapshot.end() || !format->is_string() ||
+        format->get<std::string>() != SnapshotFormat)
         throw RecordJsonError("not a configuration snapshot (\"format\" is not \"" +
                               std::string(SnapshotFormat) + "\")");
     const Json& version = snapshot.contains("version") ? snapshot["version"] : Json();
-    if (!version.is_number_integer() || version.get<int>() != SnapshotVersion)
+    if (!version.is_number_integer() || version.get<int64_t>() != SnapshotVersion)
         throw RecordJsonError("snapshot version " + version.dump() +
                               " is not one this program reads (it reads version " +
                               std::to_string(SnapshotVersion) + ")");

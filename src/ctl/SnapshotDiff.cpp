@@ -88,12 +88,15 @@ void Describe(const std::string& path, const Json& before, const Json& after,
     parts.push_back(path + " " + shown(before) + " → " + shown(after));
 }
 
-void DiffTable(std::string_view label, const Json& a, const Json& b,
+void DiffTable(std::string_view section, std::string_view label, const Json& a, const Json& b,
                std::vector<std::string>& lines) {
     const auto line = [&](const std::string& key, const std::string& text) {
         lines.push_back(std::string(label) + " " + key + ": " + text);
     };
-    if (a.is_array() && b.is_array() && (a.empty() || !a[0].is_string())) {
+    // The Centrex restrictions are a set of digit strings; the other arrays
+    // are tables numbered from 1.
+    const bool isSet = section == "centrexRestrictions";
+    if (a.is_array() && b.is_array() && !isSet) {
         for (size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
             const std::string key = std::to_string(i + 1);
             if (i >= a.size())
@@ -105,12 +108,15 @@ void DiffTable(std::string_view label, const Json& a, const Json& b,
         }
         return;
     }
-    if (a.is_array() && b.is_array()) { // a set of texts
+    if (a.is_array() && b.is_array()) {
+        const auto text = [](const Json& v) {
+            return v.is_string() ? v.get<std::string>() : v.dump();
+        };
         std::set<std::string> left, came;
         for (const auto& v : a)
-            left.insert(v.get<std::string>());
+            left.insert(text(v));
         for (const auto& v : b)
-            came.insert(v.get<std::string>());
+            came.insert(text(v));
         for (const auto& v : left)
             if (!came.contains(v))
                 line(v, "removed");
@@ -182,7 +188,7 @@ std::vector<std::string> DiffSnapshots(const Json& a, const Json& b) {
             if (const std::string text = DescribeChanges(a[key], b[key]); !text.empty())
                 lines.push_back(std::string(s.label) + ": " + text);
         } else {
-            DiffTable(s.label, a[key], b[key], lines);
+            DiffTable(s.section, s.label, a[key], b[key], lines);
         }
     }
     return lines;

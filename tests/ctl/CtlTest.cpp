@@ -1,6 +1,7 @@
 // The pieces of zaxctl that need no server: records as JSON, the CSV rows
 // and their checks, the diff's wording and a restore that meets a refusal.
 
+#include "InProcessServer.h"
 #include "ctl/MailboxCsv.h"
 #include "ctl/RecordJson.h"
 #include "ctl/Restore.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -184,31 +186,93 @@ TEST(SnapshotDiff, NamesEachChangedObjectInSectionAndKeyOrder) {
     EXPECT_TRUE(ctl::DiffSnapshots(a, a).empty());
 }
 
-TEST(Restore, ARefusalSkipsWhatNeedsItAndTheRestGoesOn) {
+// A refused write skips what needs it and the rest goes on; then what was
+// refused or skipped is tried once more, since a later step (a deletion) may
+// have made room for it.
+TEST(Restore, ARefusalSkipsWhatNeedsItTheRestGoesOnAndItIsTriedOnceMore) {
     std::vector<std::string> written;
-    const auto step = [&](std::string text, zax::ServerStatus status, std::string provides,
-                          std::vector<std::string> needs) {
-        return ctl::RestoreStep{text, provides, needs, [&written, text, status] {
+    const auto step = [&](std::string text, std::vector<zax::ServerStatus> answers,
+                          std::string provides, std::vector<std::string> needs) {
+        auto left = std::make_shared<std::vector<zax::ServerStatus>>(std::move(answers));
+        return ctl::RestoreStep{text, provides, needs, [&written, text, left] {
                                     written.push_back(text);
+                                    const zax::ServerStatus status = left->front();
+                                    if (left->size() > 1)
+                                        left->erase(left->begin());
                                     return status;
                                 }};
     };
+    // 2003 wants the extension 2009 holds until 2009 is deleted; 2098's
+    // extension stays taken.
     const std::vector<ctl::RestoreStep> plan = {
-        step("mailbox 2098: add", 31029, "mailbox 2098", {}),
-        step("group list 9002: add member", 0, {}, {"mailbox 2098"}),
-        step("fax parameters: Retries 3 → 4", 0, {}, {}),
+        step("mailbox 2003: add", {31029, 0}, "mailbox 2003", {}),
+        step("mailbox 2098: add", {31029}, "mailbox 2098", {}),
+        step("group list 9002: add member 2003", {0}, {}, {"mailbox 2003"}),
+        step("group list 9002: add member 2098", {0}, {}, {"mailbox 2098"}),
+        step("mailbox 2009: delete", {0}, {}, {}),
     };
     std::ostringstream out;
     const ctl::RestoreOutcome outcome = ctl::ApplyRestore(plan, out);
     EXPECT_EQ(written,
-              (std::vector<std::string>{"mailbox 2098: add", "fax parameters: Retries 3 → 4"}));
-    EXPECT_EQ(outcome.applied, 1u);
+              (std::vector<std::string>{"mailbox 2003: add", "mailbox 2098: add",
+                                        "mailbox 2009: delete", "mailbox 2003: add",
+                                        "mailbox 2098: add", "group list 9002: add member 2003"}));
+    EXPECT_EQ(outcome.applied, 3u);
     EXPECT_EQ(outcome.refused, 1u);
     EXPECT_EQ(outcome.skipped, 1u);
     EXPECT_FALSE(outcome.Complete());
     EXPECT_NE(out.str().find("refused: status 31029 (the extension is used by another mailbox)"),
               std::string::npos)
         << out.str();
+    EXPECT_NE(out.str().find("skipped: mailbox 2098 was not written"), std::string::npos);
+}
+
+// A snapshot written by hand may leave sections out, and fields of a record
+// or entry: those keep the server's values, and a second restore has
+// nothing to do. A misspelt member list or an overlong key is refused by name.
+TEST(Restore, APartialSnapshotChangesOnlyWhatItNames) {
+    testsupport::InProcessServer sim;
+    zax::SystemInfo info{};
+    ASSERT_EQ(sim.server().GetSystemInfo(info), 0);
+    const Json before = ctl::TakeSnapshot(sim.server(), info);
+    std::string phone; // an entry that sends callers to a greeting table
+    for (const auto& [key, entry] : before["clid"].items())
+        if (entry["TargetType"] == static_cast<int>(zax::ClidTarget::Table))
+            phone = key;
+    ASSERT_FALSE(phone.empty());
+    const int table = before["clid"][phone]["GreetingTable"].get<int>() == 3 ? 2 : 3;
+    Json wanted = {{"format", "zax-configuration-snapshot"}, {"version", 1}};
+    wanted["clid"] = before["clid"]; // a table present is the whole table
+    wanted["clid"][phone] = {{"GreetingTable", table}};
+    wanted["lines"] = before["lines"];
+    wanted["lines"][0] = {{"Rings", 7}};
+    const auto plan = ctl::PlanRestore(sim.server(), before, wanted);
+    ASSERT_EQ(plan.size(), 2u);
+    std::ostringstream out;
+    EXPECT_TRUE(ctl::ApplyRestore(plan, out).Complete()) << out.str();
+
+    const Json after = ctl::TakeSnapshot(sim.server(), info);
+    Json expected = before;
+    expected["clid"][phone]["GreetingTable"] = table;
+    expected["lines"][0]["Rings"] = 7;
+    EXPECT_EQ(ctl::DiffSnapshots(expected, after), std::vector<std::string>{});
+    EXPECT_TRUE(ctl::PlanRestore(sim.server(), after, wanted).empty());
+
+    const auto refusal = [&](Json bad) {
+        try {
+            ctl::PlanRestore(sim.server(), after, bad);
+        } catch (const ctl::RecordJsonError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    Json misspelt = {{"format", "zax-configuration-snapshot"}, {"version", 1}};
+    misspelt["groupLists"]["9001"] = {{"ListName", "SALES"}, {"members", Json::array()}};
+    EXPECT_EQ(refusal(misspelt), "groupLists.9001.members: no such field");
+    Json overlong = {{"format", "zax-configuration-snapshot"}, {"version", 1}};
+    overlong["mailboxes"]["200312345"] = before["mailboxes"]["2002"];
+    EXPECT_EQ(refusal(overlong),
+              "\"200312345\": longer than 8 characters, the most this key holds");
 }
 
 } // namespace
