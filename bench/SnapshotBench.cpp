@@ -17,13 +17,16 @@ constexpr int kMailboxes = 10000;
 constexpr int kBatch = 25;
 constexpr int kOtherCalls = 40; // parameters, 16 classes, 4 greeting tables, lines, lists
 
+zax::SystemInfo InfoOf(benchsupport::LoopbackServer& f, benchmark::State& state) {
+    zax::SystemInfo info{};
+    if (f.client->GetSystemInfo(info) != 0)
+        state.SkipWithError("no system information");
+    return info;
+}
+
 void Snapshot(benchmark::State& state) {
     benchsupport::LoopbackServer f(benchsupport::ManyMailboxes(kMailboxes));
-    zax::SystemInfo info{};
-    if (f.client->GetSystemInfo(info) != 0) {
-        state.SkipWithError("no system information");
-        return;
-    }
+    const zax::SystemInfo info = InfoOf(f, state);
     for (auto _ : state) {
         const ctl::Json snapshot = ctl::TakeSnapshot(*f.client, info);
         if (snapshot["mailboxes"].size() != kMailboxes)
@@ -37,11 +40,7 @@ BENCHMARK(Snapshot)->Unit(benchmark::kMillisecond)->UseRealTime();
 // compared, and nothing is left to write.
 void RestoreWithNothingToDo(benchmark::State& state) {
     benchsupport::LoopbackServer f(benchsupport::ManyMailboxes(kMailboxes));
-    zax::SystemInfo info{};
-    if (f.client->GetSystemInfo(info) != 0) {
-        state.SkipWithError("no system information");
-        return;
-    }
+    const zax::SystemInfo info = InfoOf(f, state);
     const ctl::Json wanted = ctl::TakeSnapshot(*f.client, info);
     for (auto _ : state) {
         const ctl::Json current = ctl::TakeSnapshot(*f.client, info);

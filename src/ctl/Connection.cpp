@@ -40,12 +40,17 @@ ServerConnection::ServerConnection(const ServerTarget& target, const std::string
     if (!binding_)
         throw ConnectError("\"" + target.text + "\" is not a server name or address");
     server_ = std::make_unique<zax::RpcVoiceMailServer>(*binding_);
-    zax::ServerStatus infoStatus = 0;
-    try {
-        infoStatus = server_->GetSystemInfo(info_);
-    } catch (const dcerpc::RpcError& e) {
-        throw ConnectError("Error communicating with the server (" + std::string(e.what()) + ")");
-    }
+    // Before the session is open a broken connection only means the server
+    // could not be reached.
+    const auto reach = [](auto&& call) {
+        try {
+            return call();
+        } catch (const dcerpc::RpcError& e) {
+            throw ConnectError("Error communicating with the server (" + std::string(e.what()) +
+                               ")");
+        }
+    };
+    const zax::ServerStatus infoStatus = reach([&] { return server_->GetSystemInfo(info_); });
     if (infoStatus == zax::StatusNotInitialized)
         throw ConnectError("The voice-mail server is not initialized");
     if (infoStatus == zax::StatusSessionActive)
@@ -54,12 +59,7 @@ ServerConnection::ServerConnection(const ServerTarget& target, const std::string
         throw ConnectError("The server's version does not match this program's");
     if (!zax::PasswordMatches(password, info_))
         throw ConnectError("Invalid password");
-    zax::ServerStatus open = 0;
-    try {
-        open = server_->OpenSession(handle_);
-    } catch (const dcerpc::RpcError& e) {
-        throw ConnectError("Error communicating with the server (" + std::string(e.what()) + ")");
-    }
+    const zax::ServerStatus open = reach([&] { return server_->OpenSession(handle_); });
     if (open == zax::StatusSessionActive)
         throw ConnectError("Another administration session is open on the server");
     if (open != 0)
