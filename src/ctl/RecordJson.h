@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
+#include <vector>
 
 namespace ctl {
 
@@ -41,6 +43,27 @@ inline void AppendMember(Json& object, std::string key, Json value) {
         object = Json::object();
     object.get_ref<Json::object_t&>().emplace_back(std::move(key), std::move(value));
 }
+
+// A keyed table's members by key. Finding a member in the document itself
+// searches every member before it, which for a table of thousands of
+// mailboxes, compared both ways, adds up to millions of comparisons.
+class Keyed {
+public:
+    explicit Keyed(const Json& table) {
+        if (table.is_object())
+            for (auto it = table.begin(); it != table.end(); ++it) {
+                index_.emplace(it.key(), &it.value());
+                keys_.push_back(it.key());
+            }
+    }
+    bool contains(const std::string& key) const { return index_.contains(key); }
+    const Json& operator[](const std::string& key) const { return *index_.at(key); }
+    const std::vector<std::string>& keys() const { return keys_; } // in the table's order
+
+private:
+    std::unordered_map<std::string, const Json*> index_;
+    std::vector<std::string> keys_;
+};
 
 inline bool IsReservedField(std::string_view name) {
     return name.starts_with("Reserved");

@@ -8,7 +8,6 @@
 #include <map>
 #include <set>
 #include <string_view>
-#include <unordered_map>
 
 namespace ctl {
 
@@ -45,27 +44,6 @@ const Json& Section(const Json& snapshot, const char* name) {
     static const Json none;
     return snapshot.contains(name) ? snapshot[name] : none;
 }
-
-// A keyed table's members by key. Finding a member in the document itself
-// searches every member before it, which for a table of thousands of
-// mailboxes, compared both ways, adds up to millions of comparisons.
-class Keyed {
-public:
-    explicit Keyed(const Json& table) {
-        if (table.is_object())
-            for (auto it = table.begin(); it != table.end(); ++it) {
-                index_.emplace(it.key(), &it.value());
-                keys_.push_back(it.key());
-            }
-    }
-    bool contains(const std::string& key) const { return index_.contains(key); }
-    const Json& operator[](const std::string& key) const { return *index_.at(key); }
-    const std::vector<std::string>& keys() const { return keys_; } // in the table's order
-
-private:
-    std::unordered_map<std::string, const Json*> index_;
-    std::vector<std::string> keys_;
-};
 
 // What a keyed table's members are keyed by, for messages.
 std::string KeyName(std::string_view section) {

@@ -1,6 +1,5 @@
 #include "ctl/SnapshotDiff.h"
 
-#include <map>
 #include <set>
 
 namespace ctl {
@@ -127,29 +126,19 @@ void DiffTable(std::string_view section, std::string_view label, const Json& a, 
     }
     // By key through an index: a search of the document for each key would
     // go through every member before it.
-    std::map<std::string, const Json*> left, right;
-    if (a.is_object())
-        for (auto it = a.begin(); it != a.end(); ++it)
-            left.emplace(it.key(), &it.value());
-    if (b.is_object())
-        for (auto it = b.begin(); it != b.end(); ++it)
-            right.emplace(it.key(), &it.value());
-    std::set<std::string> keys;
-    for (const auto& [key, value] : left)
-        keys.insert(key);
-    for (const auto& [key, value] : right)
-        keys.insert(key);
+    const Keyed left(a), right(b);
+    std::set<std::string> keys(left.keys().begin(), left.keys().end());
+    keys.insert(right.keys().begin(), right.keys().end());
     for (const std::string& key : keys) {
-        const auto l = left.find(key), r = right.find(key);
-        if (l == left.end())
+        if (!left.contains(key))
             line(key, "added");
-        else if (r == right.end())
+        else if (!right.contains(key))
             line(key, "removed");
-        else if (l->second->is_object() || r->second->is_object()) {
-            if (const std::string text = DescribeChanges(*l->second, *r->second); !text.empty())
+        else if (left[key].is_object() || right[key].is_object()) {
+            if (const std::string text = DescribeChanges(left[key], right[key]); !text.empty())
                 line(key, text);
-        } else if (*l->second != *r->second) {
-            line(key, l->second->dump() + " → " + r->second->dump());
+        } else if (left[key] != right[key]) {
+            line(key, left[key].dump() + " → " + right[key].dump());
         }
     }
 }
