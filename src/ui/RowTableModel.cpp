@@ -54,26 +54,33 @@ void RowTableModelBase::SetHeaders(std::vector<Header> headers) {
 
 namespace {
 
-// A cell as the sort sees it: its first eight bytes packed big-endian, so
-// that most comparisons are one integer comparison, then the whole cell
-// (padding with zeros keeps the packed order that of the bytes), then the
-// row it came from, which makes the order stable.
+// A cell as the sort sees it: its first sixteen bytes packed big-endian into
+// two integers, so that most comparisons are integer comparisons even where
+// many cells share a prefix ("Extension 1001", "Extension 1002"), then the
+// whole cell (padding with zeros keeps the packed order that of the bytes),
+// then the row it came from, which makes the order stable.
 struct SortCell {
-    std::uint64_t head;
+    std::uint64_t head[2];
     std::string_view bytes;
     int row;
 
-    SortCell(std::string_view cell, int r) : head(0), bytes(cell), row(r) {
-        for (size_t i = 0; i < sizeof head; ++i) {
+    SortCell(std::string_view cell, int r) : head{Pack(cell, 0), Pack(cell, 8)}, bytes(cell), row(r) {}
+
+    static std::uint64_t Pack(std::string_view cell, size_t from) {
+        std::uint64_t packed = 0;
+        for (size_t i = from; i < from + sizeof packed; ++i) {
             const auto byte = i < cell.size() ? static_cast<unsigned char>(cell[i]) : 0u;
-            head = head << 8 | byte;
+            packed = packed << 8 | byte;
         }
+        return packed;
     }
     // std::string_view compares through char_traits<char>, which orders
     // bytes as unsigned char.
     friend bool operator<(const SortCell& a, const SortCell& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
         if (const int c = a.bytes.compare(b.bytes); c != 0)
             return c < 0;
         return a.row < b.row;

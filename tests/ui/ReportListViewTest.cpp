@@ -84,15 +84,16 @@ TEST_F(ReportListViewTest, HeaderClicksSortAscendingByBytesKeepingTiesInOrder) {
 TEST_F(ReportListViewTest, SortingAgreesWithAStableByteSortOnManyRows) {
     // Enough rows that the sort cannot fall back on a stable small-range
     // method, with cells that tie, share long prefixes, end within the
-    // first eight bytes, and carry bytes above 0x7F.
+    // first eight or sixteen bytes or past them, and carry bytes above 0x7F.
     const std::string names[] = {"SMITHSON,ANN", "SMITHSON,AL",   "SMITHSON",
                                  "SMITH",        "SMITHSON,ANNE", "smith",
-                                 "\xC9MILE",     "SMITHSO",       ""};
+                                 "\xC9MILE",     "SMITHSO",       "",
+                                 "SMITHSONIAN,ALBERTA", "SMITHSONIAN,ALBERT", "SMITHSONIAN,ALB\xC9"};
     std::vector<Entry> rows;
     for (int i = 0; i < 300; ++i) {
         char number[8];
         std::snprintf(number, sizeof number, "%04d", i);
-        rows.push_back({number, names[static_cast<size_t>(i * 7 % 9)], ""});
+        rows.push_back({number, names[static_cast<size_t>(i * 7 % 12)], ""});
     }
     std::vector<Entry> expected = rows;
     std::stable_sort(expected.begin(), expected.end(),
