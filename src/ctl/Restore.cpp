@@ -76,6 +76,23 @@ template <size_t N> void SetKey(char (&field)[N], const std::string& key) {
         std::memcpy(field, bytes.data(), N);
 }
 
+// One record written back as the snapshot has it: the server's copy is read
+// (its key set first), the snapshot's fields are laid over it, the key is put
+// back (a snapshot names, it never renames) and the whole is written. The
+// fields the snapshot does not hold go back as the server has them.
+template <class R, class Keep, class Read, class Write>
+ServerStatus Rewrite(const Json& want, const std::string& where, Keep keep, Read read,
+                     Write write) {
+    R record{};
+    keep(record);
+    if (const ServerStatus status = read(record); status != 0)
+        return status;
+    record = Overlay(record, want, where);
+    keep(record);
+    return write(record);
+}
+constexpr auto kNoKey = [](auto&) {};
+
 template <size_t N> zax::Chars<N> CharsOf(const std::string& utf8) {
     const std::string bytes = Utf8ToLatin1(utf8);
     if (bytes.size() >= N)
@@ -202,11 +219,9 @@ private:
         if (changes.empty())
             return;
         Add(ObjectLabel(section) + ": " + changes, [&server = server_, get, set, want, section] {
-            R record{};
-            if (const ServerStatus status = (server.*get)(record); status != 0)
-                return status;
-            record = Overlay(record, want, section);
-            return (server.*set)(record);
+            return Rewrite<R>(
+                want, section, kNoKey, [&](R& r) { return (server.*get)(r); },
+                [&](R& r) { return (server.*set)(r); });
         });
     }
 
@@ -247,14 +262,14 @@ private:
             if (changes.empty())
                 continue;
             const auto set = writer.set;
-            Add(std::string("networking (") + writer.label + "): " + changes, [&server = server_,
-                                                                               set, want] {
-                zax::NetworkParameters record{};
-                if (const ServerStatus status = server.GetGeneralNetworking(record); status != 0)
-                    return status;
-                record = Overlay(record, want, "networking");
-                return (server.*set)(record);
-            });
+            Add(std::string("networking (") + writer.label + "): " + changes,
+                [&server = server_, set, want] {
+                    using R = zax::NetworkParameters;
+                    return Rewrite<R>(
+                        want, "networking", kNoKey,
+                        [&](R& r) { return server.GetGeneralNetworking(r); },
+                        [&](R& r) { return (server.*set)(r); });
+                });
         }
     }
 
@@ -304,13 +319,11 @@ private:
         Numbered<zax::CosRecord>(
             "classesOfService",
             [&server = server_](int16_t number, const Json& want, const std::string& where) {
-                zax::CosRecord record{};
-                record.ClassNumber = number;
-                if (const ServerStatus status = server.GetClassOfService(record); status != 0)
-                    return status;
-                record = Overlay(record, want, where);
-                record.ClassNumber = number;
-                return server.SetClassOfService(record);
+                using R = zax::CosRecord;
+                return Rewrite<R>(
+                    want, where, [number](R& r) { r.ClassNumber = number; },
+                    [&](R& r) { return server.GetClassOfService(r); },
+                    [&](R& r) { return server.SetClassOfService(r); });
             });
     }
 
@@ -318,13 +331,11 @@ private:
         Numbered<zax::GreetingTableRecord>(
             "greetingTables",
             [&server = server_](int16_t number, const Json& want, const std::string& where) {
-                zax::GreetingTableRecord record{};
-                record.TableNumber = number;
-                if (const ServerStatus status = server.GetGreetingTable(record); status != 0)
-                    return status;
-                record = Overlay(record, want, where);
-                record.TableNumber = number;
-                return server.SetGreetingTable(record);
+                using R = zax::GreetingTableRecord;
+                return Rewrite<R>(
+                    want, where, [number](R& r) { r.TableNumber = number; },
+                    [&](R& r) { return server.GetGreetingTable(r); },
+                    [&](R& r) { return server.SetGreetingTable(r); });
             });
     }
 
@@ -385,13 +396,11 @@ private:
             const Json w = want[key];
             (void)Overlay(zax::NetworkSite{}, w, "sites." + key);
             Add("site " + key + ": " + DescribeChanges(have[key], w), [&server = server_, w, key] {
-                zax::NetworkSite site{};
-                SetKey(site.SitePrefix, key);
-                if (const ServerStatus status = server.GetSite(site); status != 0)
-                    return status;
-                site = Overlay(site, w, "sites." + key);
-                SetKey(site.SitePrefix, key);
-                return server.ChangeSite(site);
+                using R = zax::NetworkSite;
+                return Rewrite<R>(
+                    w, "sites." + key, [&](R& r) { SetKey(r.SitePrefix, key); },
+                    [&](R& r) { return server.GetSite(r); },
+                    [&](R& r) { return server.ChangeSite(r); });
             });
         }
     }
@@ -432,13 +441,11 @@ private:
             Add(
                 "mailbox " + key + ": " + DescribeChanges(have[key], w),
                 [&server = server_, w, key] {
-                    zax::MailboxRecord record{};
-                    SetKey(record.Number, key);
-                    if (const ServerStatus status = server.GetMailbox(record); status != 0)
-                        return status;
-                    record = Overlay(record, w, "mailboxes." + key);
-                    SetKey(record.Number, key);
-                    return server.ChangeMailbox(record, 0);
+                    using R = zax::MailboxRecord;
+                    return Rewrite<R>(
+                        w, "mailboxes." + key, [&](R& r) { SetKey(r.Number, key); },
+                        [&](R& r) { return server.GetMailbox(r); },
+                        [&](R& r) { return server.ChangeMailbox(r, 0); });
                 },
                 {}, MailboxNeeds(w));
         }

@@ -234,18 +234,16 @@ private:
     }
 
     Json GroupLists() {
-        const std::vector<std::string>& numbers = listNumbers_;
         Json lists = Json::object();
-        for (const std::string& number : numbers) {
+        for (const std::string& number : listNumbers_) {
             zax::GroupListRecord header{};
             zax::SetText(header.ListNumber, number);
-            if (const ServerStatus status = server_.GetGroupList(header);
-                status == zax::StatusNoEntry) {
+            const ServerStatus status = server_.GetGroupList(header);
+            if (status == zax::StatusNoEntry) {
                 Step();
                 continue; // deleted since it was listed
-            } else {
-                Require(status, "reading group list " + number);
             }
+            Require(status, "reading group list " + number);
             std::vector<Json> members;
             Require(zax::Enumerate<zax::GroupListRecord>(
                         [&](zax::GroupListRecord& r) {

@@ -1,6 +1,7 @@
 #include "ui/RowTableModel.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -60,11 +61,12 @@ namespace {
 // whole cell (padding with zeros keeps the packed order that of the bytes),
 // then the row it came from, which makes the order stable.
 struct SortCell {
-    std::uint64_t head[2];
+    std::array<std::uint64_t, 2> head;
     std::string_view bytes;
     int row;
 
-    SortCell(std::string_view cell, int r) : head{Pack(cell, 0), Pack(cell, 8)}, bytes(cell), row(r) {}
+    SortCell(std::string_view cell, int r)
+        : head{Pack(cell, 0), Pack(cell, 8)}, bytes(cell), row(r) {}
 
     static std::uint64_t Pack(std::string_view cell, size_t from) {
         std::uint64_t packed = 0;
@@ -77,10 +79,8 @@ struct SortCell {
     // std::string_view compares through char_traits<char>, which orders
     // bytes as unsigned char.
     friend bool operator<(const SortCell& a, const SortCell& b) {
-        if (a.head[0] != b.head[0])
-            return a.head[0] < b.head[0];
-        if (a.head[1] != b.head[1])
-            return a.head[1] < b.head[1];
+        if (a.head != b.head)
+            return a.head < b.head;
         if (const int c = a.bytes.compare(b.bytes); c != 0)
             return c < 0;
         return a.row < b.row;
