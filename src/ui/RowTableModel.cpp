@@ -1,7 +1,6 @@
 #include "ui/RowTableModel.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -61,7 +60,7 @@ namespace {
 // whole cell (padding with zeros keeps the packed order that of the bytes),
 // then the row it came from, which makes the order stable.
 struct SortCell {
-    std::array<std::uint64_t, 2> head;
+    std::uint64_t head[2];
     std::string_view bytes;
     int row;
 
@@ -79,8 +78,10 @@ struct SortCell {
     // std::string_view compares through char_traits<char>, which orders
     // bytes as unsigned char.
     friend bool operator<(const SortCell& a, const SortCell& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
         if (const int c = a.bytes.compare(b.bytes); c != 0)
             return c < 0;
         return a.row < b.row;
